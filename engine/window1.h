@@ -1,0 +1,170 @@
+// The main window and the whole document: the pattern bank, the row sounds and
+// their settings, the timing values and the step-line display. Its methods are
+// defined in the folder of the subsystem that owns them:
+//   engine/  life cycle, timing, transport, keys, pattern selection, volume
+//   grid/    step cells, pattern drawing, length, rows, pans, display primitives
+//   files/   kits, pattern banks, default files, picture export
+//   layout/  control creation
+#pragma once
+#include <string>
+#include <string_view>
+
+#include "engine/arrays.h"
+#include "platform/controls.h"
+#include "platform/files.h"
+#include "platform/picture.h"
+#include "platform/sound.h"
+#include "platform/window.h"
+
+class Window1 : public fw::Window {
+ public:
+  Window1();
+  ~Window1() override;
+
+  // The one main window: the existing one, or a new one, created and opened.
+  static Window1& Instance();
+
+  // ---- Document (start values: after Event_Open, before the default files).
+  BoundedArray<int, 51, 11, 33> Hit;   // 1 on, 0 off; Hit(p,0,0) = length code 1..4
+  BoundedArray<int, 101, 11, 33> SV;   // velocity 100/50/10, 0 when off
+  BoundedArray<int, 51, 11, 33> pt;    // copy buffer of Hit
+  BoundedArray<int, 101, 11, 33> vt;   // copy buffer of SV
+  int OldPattern = 0;
+  int Pattern = 0;
+  int Meter = 0;
+  int NumBeats = 0;
+  bool playon = false;
+  int CurrentBeat = 0;
+  double LastBeat = 0.0;
+  double SixteenNote = 0.0;
+  BoundedArray<double, 33> Beat;
+  double SwingNumDown = 0.0;
+  double SwingNumUp = 0.0;
+  int Swing = 0;
+  int MainVolume = 0;
+  double percentvolume = 0.0;
+  BoundedArray<fw::SoundRef, 11> S;
+  BoundedArray<fw::FolderItemRef, 11> SoundItem;
+  fw::FolderItemRef SaveTo;
+  BoundedArray<int, 11, 2> lineColor;  // (row, 0) red, (row, 1) green
+  BoundedArray<int, 11> SoundEditFlag;
+  fw::PictureRef p;  // the step-line display, 512 x 128
+  int linemodifier = 0;
+  int bottompixel = 0;
+  int Octave = 0;
+  int xline = 0;
+  int yline = 0;
+  int xlineMOD2 = 0;
+  int re = 0;
+  int gre = 0;
+  bool NoteRepeat = false;
+  int RepeatSteps = 0;
+
+  // ---- Window life cycle (engine/window1.cpp).
+  void Layout() override;
+  void CreateControls() override;  // layout/
+  void Event_Open() override;
+  void Event_Close() override;
+  bool Event_KeyDown(const std::string& key) override;  // engine/keyboard.cpp
+
+  // Binds one event of a control to the handler method of that name.
+  void BindEvent(fw::Control& c, std::string_view event, std::string_view handler);
+
+  // ---- Timing (engine/timing.cpp).
+  void CalculateInterval();
+  void CalculateSwing();
+  void ResetColors();
+
+  // ---- Display canvas.
+  void Canvas1_Open(fw::Control& me);
+  void Canvas1_Paint(fw::Control& me, fw::Graphics& g);
+  void PointerCanvas_Paint(fw::Control& me, fw::Graphics& g);
+
+  // ---- Transport (engine/transport.cpp).
+  void Play_Action(fw::Control& me);
+  void StartPlayback();  // shared by the button and the space key
+  void disablebuttons();
+  void enablebuttons();
+
+  // ---- Pattern selection, volume, tempo and swing (engine/).
+  bool Canvas3_MouseDown(fw::Control& me, int x, int y);
+  bool Canvas4_MouseDown(fw::Control& me, int x, int y);
+  bool Canvas5_MouseDown(fw::Control& me, int x, int y);
+  bool Canvas6_MouseDown(fw::Control& me, int x, int y);
+  bool SwingUp_MouseDown(fw::Control& me, int x, int y);
+  bool SwingDown_MouseDown(fw::Control& me, int x, int y);
+  bool Canvas11_MouseDown(fw::Control& me, int x, int y);
+  void Canvas11_MouseDrag(fw::Control& me, int x, int y);
+
+  // ---- Step grid and display (grid/).
+  bool SR1_MouseDown(fw::Control& me, int x, int y);
+  bool SR2_MouseDown(fw::Control& me, int x, int y);
+  bool SR3_MouseDown(fw::Control& me, int x, int y);
+  bool SR4_MouseDown(fw::Control& me, int x, int y);
+  bool SR5_MouseDown(fw::Control& me, int x, int y);
+  bool SR6_MouseDown(fw::Control& me, int x, int y);
+  bool SR7_MouseDown(fw::Control& me, int x, int y);
+  bool SR8_MouseDown(fw::Control& me, int x, int y);
+  bool SR9_MouseDown(fw::Control& me, int x, int y);
+  bool SR10_MouseDown(fw::Control& me, int x, int y);
+  void makeline();
+  void deleteline();
+  void DrawBlackLines();
+  void drawswinglines();
+  void ClearDisplay();  // p black over the window's drawing size, pen yellow
+  void ClearPattern();
+  void PatternDraw();
+  void MeterDisplay();
+  void copypattern();
+  void pastepattern();
+  bool CR_MouseDown(fw::Control& me, int x, int y);
+  bool PClear_MouseDown(fw::Control& me, int x, int y);
+  bool Canvas12_MouseDown(fw::Control& me, int x, int y);
+  bool Canvas15_MouseDown(fw::Control& me, int x, int y);
+  bool Canvas10_MouseDown(fw::Control& me, int x, int y);
+  bool Canvas7_MouseDown(fw::Control& me, int x, int y);
+  bool StaticText3_MouseDown(fw::Control& me, int x, int y);
+  bool Canvas2_MouseDown(fw::Control& me, int x, int y);
+  bool RedBar_MouseDown(fw::Control& me, int x, int y);
+  bool OrangeBar_MouseDown(fw::Control& me, int x, int y);
+  bool Yellowbar_MouseDown(fw::Control& me, int x, int y);
+  bool Limebar_MouseDown(fw::Control& me, int x, int y);
+  bool GreenBar_MouseDown(fw::Control& me, int x, int y);
+  bool Canvas8_MouseDown(fw::Control& me, int x, int y);
+  // Sets each row sound's pan from the row's pan colour (the five-pair table).
+  void ApplyPansFromColors();
+  // Applies the interval mode named by OctaveText to linemodifier/bottompixel.
+  void ApplyIntervalModeText();
+
+  // ---- Files (files/).
+  virtual void OpenDefaultKit();
+  virtual void OpenDefaultPattern();
+  bool LPattern_MouseDown(fw::Control& me, int x, int y);
+  bool SavePattern_MouseDown(fw::Control& me, int x, int y);
+  bool KitLoad_MouseDown(fw::Control& me, int x, int y);
+  bool KitSave_MouseDown(fw::Control& me, int x, int y);
+  bool KitNew_MouseDown(fw::Control& me, int x, int y);
+  void KitName1_MouseEnter(fw::Control& me);
+  void KitName1_MouseExit(fw::Control& me);
+  bool SavePicture_MouseDown(fw::Control& me, int x, int y);
+
+  // ---- Controls by name.
+  fw::Canvas& Canvas1() const { return Get<fw::Canvas>("Canvas1"); }
+  fw::Canvas& PointerCanvas() const { return Get<fw::Canvas>("PointerCanvas"); }
+  fw::BevelButton& Play() const { return Get<fw::BevelButton>("Play"); }
+  fw::StaticText& StaticText1() const { return Get<fw::StaticText>("StaticText1"); }
+  fw::StaticText& StaticText3(int row) const { return Get<fw::StaticText>("StaticText3", row); }
+  fw::StaticText& StaticText20() const { return Get<fw::StaticText>("StaticText20"); }
+  fw::StaticText& OctaveText() const { return Get<fw::StaticText>("OctaveText"); }
+  fw::StaticText& SwingText() const { return Get<fw::StaticText>("SwingText"); }
+  fw::StaticText& PatternText() const { return Get<fw::StaticText>("PatternText"); }
+  fw::StaticText& DrumName() const { return Get<fw::StaticText>("DrumName"); }
+  fw::StaticText& NumB() const { return Get<fw::StaticText>("NumB"); }
+  fw::StaticText& VolumeText() const { return Get<fw::StaticText>("VolumeText"); }
+  fw::StaticText& StaticText33() const { return Get<fw::StaticText>("StaticText33"); }
+  fw::EditField& KitName1() const { return Get<fw::EditField>("KitName1"); }
+  fw::Canvas& SRCell(int row, int step) const;  // SR<row>(step)
+  fw::Oval& Oval1(int row) const { return Get<fw::Oval>("Oval1", row); }
+  fw::Canvas& Canvas11() const { return Get<fw::Canvas>("Canvas11"); }
+  fw::Canvas& Canvas15() const { return Get<fw::Canvas>("Canvas15"); }
+};

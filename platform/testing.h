@@ -1,0 +1,42 @@
+// Seams for tests: answer dialogs and message boxes headless, read what they
+// said, and deliver input through the same path real input takes.
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace fw {
+
+class Window;
+
+namespace testing {
+
+enum class DialogKind { Open, SaveAs, SelectFolder };
+
+// While an answerer is installed no dialog is shown: each dialog calls it and
+// returns its path ("" = cancel). Message boxes are recorded, not shown.
+using DialogAnswerer = std::function<std::string(DialogKind kind, const std::string& suggested)>;
+void SetDialogAnswerer(DialogAnswerer answerer);
+void ClearDialogAnswerer();
+
+// Every message box text since the last call of ClearMessages.
+const std::vector<std::string>& Messages();
+void ClearMessages();
+
+// Input routed by position in the window's content area, like a real event.
+enum class Button { Left, Right };
+void Click(Window& w, int x, int y, Button b = Button::Left, bool ctrl = false);
+void Press(Window& w, int x, int y, Button b = Button::Left, bool ctrl = false);
+void Drag(Window& w, int x, int y);  // moves with the button held
+void Release(Window& w, int x, int y);
+void MoveMouse(Window& w, int x, int y);
+void TypeKey(Window& w, const std::string& key);  // "a", " ", "\b" ...
+
+// Runs pending events (repaints, posted refreshes) for up to ms milliseconds.
+void ProcessEvents(int ms = 0);
+
+// The window's content as it is painted now, as a picture.
+std::shared_ptr<class Picture> Grab(Window& w);
+
+}  // namespace testing
+}  // namespace fw
