@@ -48,7 +48,7 @@ class Picture {
 
   int Width() const;
   int Height() const;
-  Graphics& Graphics();  // the same object on every call
+  fw::Graphics& Graphics();  // the same object on every call
   Color Pixel(int x, int y) const;  // 0 outside
   void SetPixel(int x, int y, Color c);
 
