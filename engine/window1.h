@@ -25,10 +25,10 @@ class Window1 : public fw::Window {
   static Window1& Instance();
 
   // ---- Document (start values: after Event_Open, before the default files).
-  BoundedArray<int, 51, 11, 33> Hit;   // 1 on, 0 off; Hit(p,0,0) = length code 1..4
-  BoundedArray<int, 101, 11, 33> SV;   // velocity 100/50/10, 0 when off
-  BoundedArray<int, 51, 11, 33> pt;    // copy buffer of Hit
-  BoundedArray<int, 101, 11, 33> vt;   // copy buffer of SV
+  BoundedArray<int, 51, 11, 33> Hit;  // 1 on, 0 off; Hit(p,0,0) = length code 1..4
+  BoundedArray<int, 101, 11, 33> SV;  // velocity 100/50/10, 0 when off
+  BoundedArray<int, 51, 11, 33> pt;   // copy buffer of Hit
+  BoundedArray<int, 101, 11, 33> vt;  // copy buffer of SV
   int OldPattern = 0;
   int Pattern = 0;
   int Meter = 0;
@@ -83,6 +83,10 @@ class Window1 : public fw::Window {
   // ---- Transport (engine/transport.cpp).
   void Play_Action(fw::Control& me);
   void StartPlayback();  // shared by the button and the space key
+  void StopPlayback();
+  // Bumped by every start: a playback loop of an earlier start ends at its
+  // next pass, so only one loop ever plays.
+  unsigned playGeneration = 0;
   void disablebuttons();
   void enablebuttons();
 
@@ -95,6 +99,9 @@ class Window1 : public fw::Window {
   bool SwingDown_MouseDown(fw::Control& me, int x, int y);
   bool Canvas11_MouseDown(fw::Control& me, int x, int y);
   void Canvas11_MouseDrag(fw::Control& me, int x, int y);
+  // Pattern change by delta (+1 next, -1 previous). The buttons always
+  // re-apply the pattern's length; the keys only when it differs.
+  void ChangePattern(int delta, bool alwaysApplyLength);
 
   // ---- Step grid and display (grid/).
   bool SR1_MouseDown(fw::Control& me, int x, int y);

@@ -1,0 +1,34 @@
+// The one-key commands of the main window.
+#include "app/assets.h"
+#include "engine/window1.h"
+#include "platform/numbers.h"
+#include "platform/picture.h"
+
+bool Window1::Event_KeyDown(const std::string& key) {
+  if (fw::TextEquals(key, " ")) {
+    if (!playon) {
+      StartPlayback();
+    } else {
+      StopPlayback();
+    }
+  }
+  if (fw::TextEquals(key, "c")) {
+    copypattern();
+    fw::Clipboard().SetPicture(p);
+  }
+  if (fw::TextEquals(key, "v")) pastepattern();
+  if (fw::TextEquals(key, ".")) ChangePattern(+1, false);
+  if (fw::TextEquals(key, ",")) ChangePattern(-1, false);
+  if (fw::TextEquals(key, fw::Chr(8)) && !DrumName().Text().empty()) {
+    // Empties the first row whose label equals the selected name.
+    for (int row = 1; row <= 10; ++row) {
+      if (!fw::TextEquals(DrumName().Text(), StaticText3(row).Text())) continue;
+      StaticText3(row).SetTextColor(0x63393D);
+      StaticText3(row).SetText("Empty");
+      SoundItem(row) = nullptr;
+      S(row) = blank();
+      DrumName().SetText("");
+    }
+  }
+  return false;
+}
