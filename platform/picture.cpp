@@ -1,0 +1,88 @@
+// Pictures in memory, their files, and the clipboard.
+#include "platform/picture.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QSaveFile>
+#include <algorithm>
+
+#include "platform/painter_graphics.h"
+
+namespace fw {
+
+namespace {
+
+QImage MakeImage(int width, int height) {
+  if (width <= 0 || height <= 0) return QImage();
+  QImage image(width, height, QImage::Format_RGB32);
+  if (!image.isNull()) image.fill(0xFF000000u);
+  return image;
+}
+
+}  // namespace
+
+Picture::Picture(int width, int height) : impl_(std::make_unique<Impl>()) {
+  impl_->image = MakeImage(width, height);
+  impl_->graphics =
+      std::make_unique<PainterGraphics>(&impl_->image, impl_->image.width(), impl_->image.height());
+}
+
+Picture::~Picture() = default;
+
+int Picture::Width() const { return impl_->image.width(); }
+int Picture::Height() const { return impl_->image.height(); }
+
+Graphics& Picture::Graphics() { return *impl_->graphics; }
+
+Color Picture::Pixel(int x, int y) const {
+  const QImage& image = impl_->image;
+  if (x < 0 || y < 0 || x >= image.width() || y >= image.height()) return 0;
+  return static_cast<Color>(image.pixel(x, y) & 0xFFFFFFu);
+}
+
+void Picture::SetPixel(int x, int y, Color c) {
+  QImage& image = impl_->image;
+  if (x < 0 || y < 0 || x >= image.width() || y >= image.height()) return;
+  image.setPixel(x, y, 0xFF000000u | (c & 0xFFFFFFu));
+}
+
+bool Picture::SavePNG(const std::string& path) const {
+  if (impl_->image.isNull() || path.empty()) return false;
+  // QSaveFile writes beside the target, syncs and renames it into place on
+  // commit; on failure the temporary file is removed and the old file stays.
+  QSaveFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  if (!impl_->image.save(&file, "PNG")) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
+}
+
+PictureRef Picture::Load(const std::string& path) {
+  QImageReader reader(QString::fromStdString(path));
+  reader.setAutoTransform(false);
+  QImage loaded = reader.read();
+  if (loaded.isNull()) return nullptr;
+  auto pic = std::make_shared<Picture>(loaded.width(), loaded.height());
+  if (pic->Width() != loaded.width() || pic->Height() != loaded.height()) return nullptr;
+  // Transparent parts come out as they would over black.
+  QPainter p(&pic->impl().image);
+  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  p.drawImage(0, 0, loaded);
+  return pic;
+}
+
+PictureRef NewPicture(int width, int height, int /*depth*/) {
+  return std::make_shared<Picture>(width, height);
+}
+
+void Clipboard::SetPicture(const PictureRef& pic) {
+  if (!pic || pic->impl().image.isNull()) return;
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  if (!clipboard) return;
+  clipboard->setImage(pic->impl().image.copy());
+}
+
+}  // namespace fw

@@ -1,0 +1,271 @@
+// The baton that keeps program code cooperative, and the program's threads.
+#include "platform/thread.h"
+
+#include <pthread.h>
+#include <sched.h>
+#include <sys/prctl.h>
+#include <time.h>
+
+#include <QAbstractEventDispatcher>
+#include <QCoreApplication>
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <cstdio>
+#include <exception>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "platform/clock.h"
+#include "platform/detail.h"
+
+namespace fw {
+
+namespace {
+
+// A ticket lock: whoever asked first gets the baton next, so a thread that
+// lets go and asks again always lets a waiting thread in first.
+class FairBaton {
+ public:
+  void Acquire() {
+    std::unique_lock lock(mutex_);
+    const uint64_t ticket = next_++;
+    changed_.wait(lock, [&] { return serving_ == ticket; });
+  }
+  void Release() {
+    {
+      std::lock_guard lock(mutex_);
+      ++serving_;
+    }
+    changed_.notify_all();
+  }
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  uint64_t next_ = 0;
+  uint64_t serving_ = 0;
+};
+
+FairBaton& TheBaton() {
+  static FairBaton baton;
+  return baton;
+}
+
+thread_local bool holding = false;
+
+struct Running {
+  std::shared_ptr<Thread> object;
+  std::shared_ptr<std::atomic<bool>> running;
+  std::thread thread;
+};
+
+std::mutex& RegistryMutex() {
+  static std::mutex m;
+  return m;
+}
+std::vector<Running>& Registry() {
+  static std::vector<Running> r;
+  return r;
+}
+
+void AskForLowLatency() {
+  // Wake from sleeps on time rather than up to 50 µs late.
+  prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
+  // A real-time schedule needs privileges the program may not have; without
+  // them the thread keeps the normal schedule.
+  sched_param param{};
+  param.sched_priority = sched_get_priority_min(SCHED_FIFO) + 10;
+  pthread_setschedparam(pthread_self(), SCHED_FIFO, &param);
+}
+
+void SleepUntil(double microseconds) {
+  // Microseconds() reads CLOCK_MONOTONIC, so its value converts directly.
+  timespec ts;
+  const double seconds = microseconds / 1e6;
+  ts.tv_sec = static_cast<time_t>(seconds);
+  ts.tv_nsec = static_cast<long>((microseconds - static_cast<double>(ts.tv_sec) * 1e6) * 1e3);
+  if (ts.tv_nsec < 0) ts.tv_nsec = 0;
+  if (ts.tv_nsec > 999999999) ts.tv_nsec = 999999999;
+  while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &ts, nullptr) == EINTR) {
+  }
+}
+
+inline void CpuRelax() {
+#if defined(__x86_64__) || defined(__i386__)
+  __builtin_ia32_pause();
+#elif defined(__aarch64__)
+  asm volatile("yield");
+#endif
+}
+
+// Reaps threads whose Event_Run has returned (their std::thread only needs a join).
+void ReapFinished() {
+  std::vector<Running> done;
+  {
+    std::lock_guard lock(RegistryMutex());
+    auto& reg = Registry();
+    for (auto it = reg.begin(); it != reg.end();) {
+      if (!it->running->load()) {
+        done.push_back(std::move(*it));
+        it = reg.erase(it);
+      } else {
+        ++it;
+      }
+    }
+  }
+  for (auto& r : done) {
+    if (r.thread.joinable()) r.thread.join();
+  }
+}
+
+}  // namespace
+
+// ---- Baton
+
+void Baton::Acquire() {
+  if (holding) return;
+  TheBaton().Acquire();
+  holding = true;
+}
+
+void Baton::Release() {
+  if (!holding) return;
+  holding = false;
+  TheBaton().Release();
+}
+
+bool Baton::HeldByThisThread() { return holding; }
+
+BatonGuard::BatonGuard() : took_(!Baton::HeldByThisThread()) {
+  if (took_) Baton::Acquire();
+}
+
+BatonGuard::~BatonGuard() {
+  if (took_) Baton::Release();
+}
+
+void YieldToNextThread() {
+  if (!holding) {
+    std::this_thread::yield();
+    return;
+  }
+  Baton::Release();
+  Baton::Acquire();
+}
+
+// How far before the deadline a long wait stops sleeping and starts watching
+// the clock: covers the wake-up latency of clock_nanosleep.
+constexpr double kSpinMargin = 200.0;
+// Waits longer than this sleep; shorter ones watch the clock.
+constexpr double kSleepThreshold = 300.0;
+// Longest single sleep, so a waiting loop still notices a stop or a new tempo.
+constexpr double kMaxSleep = 10000.0;
+
+void YieldToNextThreadUntil(double wakeAtMicroseconds) {
+  const bool had = holding;
+  double now = Microseconds();
+  if (wakeAtMicroseconds <= now) {
+    YieldToNextThread();
+    return;
+  }
+  Baton::Release();
+  double remaining = wakeAtMicroseconds - now;
+  if (remaining > kSleepThreshold) {
+    if (remaining - kSpinMargin > kMaxSleep) {
+      SleepUntil(now + kMaxSleep);
+      if (had) Baton::Acquire();
+      return;
+    }
+    SleepUntil(wakeAtMicroseconds - kSpinMargin);
+  }
+  // The last stretch: watch the clock without the baton.
+  while (Microseconds() < wakeAtMicroseconds) CpuRelax();
+  if (had) Baton::Acquire();
+}
+
+// ---- Thread
+
+Thread::Thread() = default;
+Thread::~Thread() = default;
+
+bool Thread::IsRunning() const {
+  std::lock_guard lock(RegistryMutex());
+  for (const auto& r : Registry()) {
+    if (r.object.get() == this && r.running->load()) return true;
+  }
+  return false;
+}
+
+void Thread::Run() {
+  ReapFinished();
+  std::shared_ptr<Thread> self = weak_from_this().lock();
+  if (!self) {
+    std::fprintf(stderr, "Thread::Run: the thread object is not owned by a shared_ptr\n");
+    return;
+  }
+  if (IsRunning()) return;
+  auto running = std::make_shared<std::atomic<bool>>(true);
+  const bool lowLatency = Priority > 5;
+  std::lock_guard lock(RegistryMutex());
+  Registry().push_back(Running{self, running, std::thread([self, running, lowLatency] {
+                                 if (lowLatency) AskForLowLatency();
+                                 Baton::Acquire();
+                                 try {
+                                   self->Event_Run();
+                                 } catch (const std::exception& e) {
+                                   std::fprintf(stderr, "Thread ended by an error: %s\n", e.what());
+                                 } catch (...) {
+                                   std::fprintf(stderr, "Thread ended by an unknown error\n");
+                                 }
+                                 Baton::Release();
+                                 running->store(false);
+                               })});
+}
+
+void JoinAllThreads() {
+  const bool had = Baton::HeldByThisThread();
+  Baton::Release();
+  for (;;) {
+    std::vector<Running> all;
+    {
+      std::lock_guard lock(RegistryMutex());
+      auto& reg = Registry();
+      for (auto it = reg.begin(); it != reg.end();) {
+        // A thread cannot wait for itself.
+        if (it->thread.get_id() == std::this_thread::get_id()) {
+          ++it;
+        } else {
+          all.push_back(std::move(*it));
+          it = reg.erase(it);
+        }
+      }
+    }
+    if (all.empty()) break;
+    for (auto& r : all) {
+      if (r.thread.joinable()) r.thread.join();
+    }
+  }
+  if (had) Baton::Acquire();
+}
+
+// ---- The main thread
+
+namespace detail {
+
+void InstallMainThreadBaton() {
+  Baton::Acquire();
+  QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
+  if (!dispatcher) return;
+  QObject::connect(
+      dispatcher, &QAbstractEventDispatcher::aboutToBlock, dispatcher, [] { Baton::Release(); },
+      Qt::DirectConnection);
+  QObject::connect(
+      dispatcher, &QAbstractEventDispatcher::awake, dispatcher, [] { Baton::Acquire(); },
+      Qt::DirectConnection);
+}
+
+}  // namespace detail
+
+}  // namespace fw
