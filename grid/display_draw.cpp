@@ -1,0 +1,96 @@
+#include "grid/display_draw.h"
+
+#include "grid/step_look.h"
+#include "platform/numbers.h"
+
+namespace grid {
+
+namespace {
+constexpr fw::Color kBlack = fw::RGB(0, 0, 0);
+constexpr fw::Color kYellow = fw::RGB(255, 255, 0);
+constexpr fw::Color kTail = fw::RGB(20, 20, 20);
+}  // namespace
+
+void DrawStepLine(fw::Picture& pic, int x, int y, int length, int red, int green) {
+  fw::Graphics& g = pic.Graphics();
+  g.ForeColor = fw::RGB(red, green, 0);
+  g.DrawRect(x, y, length, 1);
+}
+
+void EraseStepLine(fw::Picture& pic, int x, int y) {
+  fw::Graphics& g = pic.Graphics();
+  g.ForeColor = kBlack;
+  g.DrawRect(x - 1, y, kStepWidth, 1);
+}
+
+void EraseRowBand(fw::Picture& pic, int y) {
+  fw::Graphics& g = pic.Graphics();
+  g.ForeColor = kBlack;
+  g.FillRect(0, y, kDisplayWidth, 1);
+}
+
+void DrawSeparators(fw::Picture& pic, int numBeats) {
+  fw::Graphics& g = pic.Graphics();
+  g.ForeColor = kBlack;
+  for (int x = 15; x <= numBeats * kStepWidth; x += kStepWidth) g.DrawRect(x, 0, 2, kDisplayHeight);
+}
+
+int SwingGapWidth(int swing) {
+  double w = 0.0;
+  switch (swing) {
+    case 1:
+      w = 3.0;
+      break;
+    case 2:
+      w = 4.0;
+      break;
+    case 3:
+      w = 5.0;
+      break;
+    case 4:
+      w = 6.0;
+      break;
+    case 5:
+      w = 7.3;
+      break;
+    case 6:
+      w = 8.5;
+      break;
+    case 7:
+      w = 10.0;
+      break;
+    case 8:
+      w = 11.0;
+      break;
+    default:
+      w = 0.0;
+      break;
+  }
+  return fw::ToInteger(w);
+}
+
+void DrawSwingGaps(fw::Picture& pic, int swing, int numBeats) {
+  fw::Graphics& g = pic.Graphics();
+  g.ForeColor = kBlack;
+  const int w = SwingGapWidth(swing);
+  if (w <= 0) return;
+  for (int x = 15; x <= numBeats * kStepWidth; x += 2 * kStepWidth)
+    g.FillRect(x, 0, w, kDisplayHeight);
+}
+
+void ClearToBlack(fw::Picture& pic, int width, int height) {
+  fw::Graphics& g = pic.Graphics();
+  g.ForeColor = kBlack;
+  g.FillRect(0, 0, width, height);
+  g.ForeColor = kYellow;
+}
+
+void ShadeTail(fw::Picture& pic, int numBeats) {
+  const int x = numBeats * kStepWidth;
+  if (x >= kDisplayWidth) return;
+  fw::Graphics& g = pic.Graphics();
+  g.ForeColor = kTail;
+  g.FillRect(x, 0, kDisplayWidth - x, kDisplayHeight);
+}
+
+}  // namespace grid
