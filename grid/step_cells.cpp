@@ -1,18 +1,10 @@
 // Step cells: a click switches a step on or off or changes its velocity, with
 // the change written to the note-repeat targets as well.
-#include <string>
-
 #include "engine/window1.h"
 #include "grid/step_edit.h"
 #include "grid/step_look.h"
 #include "platform/events.h"
 #include "platform/thread.h"
-
-fw::Canvas& Window1::SRCell(int row, int step) const {
-  static const std::string kNames[] = {"",    "SR1", "SR2", "SR3", "SR4", "SR5",
-                                       "SR6", "SR7", "SR8", "SR9", "SR10"};
-  return Get<fw::Canvas>(kNames[row], step);
-}
 
 namespace grid {
 
