@@ -40,6 +40,16 @@ class FairBaton {
     }
     changed_.notify_all();
   }
+  // Lets go and queues again in one step, so every thread already waiting
+  // gets the baton before this one has it back.
+  void Yield() {
+    std::unique_lock lock(mutex_);
+    ++serving_;
+    const uint64_t ticket = next_++;
+    if (serving_ == ticket) return;  // nobody was waiting
+    changed_.notify_all();
+    changed_.wait(lock, [&] { return serving_ == ticket; });
+  }
 
  private:
   std::mutex mutex_;
@@ -151,8 +161,7 @@ void YieldToNextThread() {
     std::this_thread::yield();
     return;
   }
-  Baton::Release();
-  Baton::Acquire();
+  TheBaton().Yield();
 }
 
 // How far before the deadline a long wait stops sleeping and starts watching

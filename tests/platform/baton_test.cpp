@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/clock.h"
+#include "platform/thread.h"
+
+namespace {
+
+// Runs the body with the main thread not holding the baton, as while its event
+// loop waits.
+template <typename F>
+void WithoutBaton(F body) {
+  const bool had = fw::Baton::HeldByThisThread();
+  fw::Baton::Release();
+  body();
+  if (had) fw::Baton::Acquire();
+}
+
+TEST(Baton, HoldersNeverOverlap) {
+  WithoutBaton([] {
+    std::atomic<int> inside{0};
+    std::atomic<bool> overlap{false};
+    long counter = 0;  // guarded only by the baton
+    auto work = [&] {
+      fw::Baton::Acquire();
+      for (int i = 0; i < 20000; ++i) {
+        if (inside.fetch_add(1) != 0) overlap = true;
+        ++counter;
+        inside.fetch_sub(1);
+        if (i % 7 == 0) fw::YieldToNextThread();
+      }
+      fw::Baton::Release();
+    };
+    std::thread a(work), b(work);
+    a.join();
+    b.join();
+    EXPECT_FALSE(overlap);
+    EXPECT_EQ(counter, 40000);
+  });
+}
+
+TEST(Baton, YieldHandsOverToTheWaitingThread) {
+  std::vector<int> order;
+  std::thread a, b;
+  {
+    fw::BatonGuard hold;  // both threads queue up behind the main thread
+    auto work = [&order](int id) {
+      fw::Baton::Acquire();
+      for (int i = 0; i < 50; ++i) {
+        order.push_back(id);
+        fw::YieldToNextThread();
+      }
+      fw::Baton::Release();
+    };
+    a = std::thread(work, 1);
+    b = std::thread(work, 2);
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    WithoutBaton([&] {
+      a.join();
+      b.join();
+    });
+  }
+  ASSERT_EQ(order.size(), 100u);
+  std::string seen;
+  for (int id : order) seen += static_cast<char>('0' + id);
+  for (size_t i = 1; i < order.size(); ++i) ASSERT_NE(order[i], order[i - 1]) << seen;
+}
+
+TEST(Baton, GuardAndYieldWithoutTheBaton) {
+  WithoutBaton([] {
+    EXPECT_FALSE(fw::Baton::HeldByThisThread());
+    fw::YieldToNextThread();  // nothing to give: stays without it
+    EXPECT_FALSE(fw::Baton::HeldByThisThread());
+    {
+      fw::BatonGuard outer;
+      EXPECT_TRUE(fw::Baton::HeldByThisThread());
+      {
+        fw::BatonGuard inner;  // already held: no second acquisition
+      }
+      EXPECT_TRUE(fw::Baton::HeldByThisThread());
+    }
+    EXPECT_FALSE(fw::Baton::HeldByThisThread());
+  });
+}
+
+TEST(Baton, YieldUntilWakesAtTheDeadlineWithoutTheBaton) {
+  fw::BatonGuard hold;
+  std::atomic<bool> otherRan{false};
+  std::vector<double> late;
+  for (int i = 0; i < 20; ++i) {
+    const double wakeAt = fw::Microseconds() + 1500.0;
+    std::thread other([&] {
+      fw::BatonGuard g;  // gets in only while the waiter has let go
+      otherRan = true;
+    });
+    fw::YieldToNextThreadUntil(wakeAt);
+    const double now = fw::Microseconds();
+    EXPECT_TRUE(fw::Baton::HeldByThisThread());
+    ASSERT_GE(now, wakeAt);
+    late.push_back(now - wakeAt);
+    WithoutBaton([&] { other.join(); });
+  }
+  EXPECT_TRUE(otherRan);
+  std::sort(late.begin(), late.end());
+  EXPECT_LT(late[late.size() / 2], 500.0);  // generous: the benchmark measures precisely
+}
+
+class Counter : public fw::Thread {
+ public:
+  std::atomic<int> passes{0};
+  std::atomic<bool> heldInside{true};
+  std::atomic<bool> stop{false};
+  void Event_Run() override {
+    while (!stop) {
+      if (!fw::Baton::HeldByThisThread()) heldInside = false;
+      ++passes;
+      fw::YieldToNextThreadUntil(fw::Microseconds() + 200.0);
+    }
+  }
+};
+
+TEST(Thread, RunsCooperativelyAndJoins) {
+  fw::BatonGuard hold;
+  auto t = std::make_shared<Counter>();
+  t->Priority = 9;
+  t->Run();
+  EXPECT_TRUE(t->IsRunning());
+  t->Run();  // already running: no second thread
+  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  EXPECT_EQ(t->passes, 0);  // the main thread holds the baton
+  WithoutBaton([] { std::this_thread::sleep_for(std::chrono::milliseconds(20)); });
+  EXPECT_GT(t->passes, 5);
+  t->stop = true;
+  fw::JoinAllThreads();
+  EXPECT_TRUE(fw::Baton::HeldByThisThread());
+  EXPECT_FALSE(t->IsRunning());
+  EXPECT_TRUE(t->heldInside);
+
+  // The same object runs again after it returned.
+  t->stop = false;
+  t->Run();
+  EXPECT_TRUE(t->IsRunning());
+  t->stop = true;
+  fw::JoinAllThreads();
+  EXPECT_FALSE(t->IsRunning());
+}
+
+}  // namespace

@@ -1,0 +1,119 @@
+#include "platform/numbers.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+TEST(Val, ReadsTheLeadingDecimalNumber) {
+  EXPECT_EQ(fw::Val("12abc"), 12.0);
+  EXPECT_EQ(fw::Val(" -3.5e2x"), -350.0);
+  EXPECT_EQ(fw::Val(" 7.5"), 7.5);
+  EXPECT_EQ(fw::Val("+4"), 4.0);
+  EXPECT_EQ(fw::Val(".5"), 0.5);
+  EXPECT_EQ(fw::Val("5."), 5.0);
+  EXPECT_EQ(fw::Val("2e"), 2.0);  // an exponent without digits is not part of it
+  EXPECT_EQ(fw::Val("2e+x"), 2.0);
+  EXPECT_EQ(fw::Val("1,5"), 1.0);  // the decimal point is always "."
+  EXPECT_EQ(fw::Val("120\r"), 120.0);
+}
+
+TEST(Val, NoNumberGivesZero) {
+  for (const char* text : {"", "abc", "-", ".", " ", "nan", "inf", "-infinity", "0x1F", "e5"}) {
+    EXPECT_EQ(fw::Val(text), 0.0) << text;
+  }
+}
+
+TEST(Val, HugeNumbersStayFinite) {
+  EXPECT_EQ(fw::Val("1e400"), std::numeric_limits<double>::max());
+  EXPECT_EQ(fw::Val("-1e400"), -std::numeric_limits<double>::max());
+  EXPECT_EQ(fw::Val("99999999999999999999"), 1e20);
+  EXPECT_EQ(fw::Val("1e-400"), 0.0);
+}
+
+TEST(ToInteger, RoundsHalfAwayFromZeroAndSaturates) {
+  EXPECT_EQ(fw::ToInteger(127.5), 128);
+  EXPECT_EQ(fw::ToInteger(127.49), 127);
+  EXPECT_EQ(fw::ToInteger(-2.5), -3);
+  EXPECT_EQ(fw::ToInteger(-2.4), -2);
+  EXPECT_EQ(fw::ToInteger(1e20), std::numeric_limits<int32_t>::max());
+  EXPECT_EQ(fw::ToInteger(-1e20), std::numeric_limits<int32_t>::min());
+  EXPECT_EQ(fw::ToInteger(2147483647.4), 2147483647);
+  EXPECT_EQ(fw::ToInteger(2147483647.5), 2147483647);
+  EXPECT_EQ(fw::ToInteger(std::numeric_limits<double>::infinity()),
+            std::numeric_limits<int32_t>::max());
+  EXPECT_EQ(fw::ToInteger(std::nan("")), 0);
+}
+
+TEST(Text, EqualityIgnoresAsciiCaseOnly) {
+  EXPECT_TRUE(fw::TextEquals("c", "C"));
+  EXPECT_TRUE(fw::TextEquals("Empty", "EMPTY"));
+  EXPECT_TRUE(fw::TextEquals("", ""));
+  EXPECT_FALSE(fw::TextEquals("Empty", "Empty "));
+  EXPECT_FALSE(fw::TextEquals("@", "`"));  // neighbours of the letter ranges
+  EXPECT_FALSE(fw::TextEquals("[", "{"));
+  EXPECT_FALSE(fw::TextEquals("\xC3\xA9", "\xC3\x89"));  // é and É differ
+}
+
+TEST(Text, FieldsAndPieces) {
+  EXPECT_EQ(fw::NthField("a*b*c", "*", 2), "b");
+  EXPECT_EQ(fw::NthField("a*b*c", "*", 3), "c");
+  EXPECT_EQ(fw::NthField("a*b*c", "*", 4), "");
+  EXPECT_EQ(fw::NthField("a*b*c", "*", 0), "");
+  EXPECT_EQ(fw::NthField("a::b", "::", 2), "b");
+  EXPECT_EQ(fw::NthField("abc", "*", 1), "abc");
+  EXPECT_EQ(fw::NthField("*x", "*", 1), "");
+
+  EXPECT_EQ(fw::Split("a*b*", "*"), (std::vector<std::string>{"a", "b", ""}));
+  EXPECT_EQ(fw::Split("", "*"), (std::vector<std::string>{""}));
+  EXPECT_EQ(fw::Split("1\r2\r", "\r"), (std::vector<std::string>{"1", "2", ""}));
+  EXPECT_EQ(fw::Split("a::b", "::"), (std::vector<std::string>{"a", "b"}));
+
+  EXPECT_EQ(fw::Left("abc", 2), "ab");
+  EXPECT_EQ(fw::Left("abc", 9), "abc");
+  EXPECT_EQ(fw::Left("abc", -1), "");
+  EXPECT_EQ(fw::Right("abc", 2), "bc");
+  EXPECT_EQ(fw::Right("abc", 9), "abc");
+  EXPECT_EQ(fw::Right("abc", 0), "");
+
+  EXPECT_EQ(fw::Str(-5), "-5");
+  EXPECT_EQ(fw::Chr(8), "\b");
+  EXPECT_EQ(fw::Chr(255), "\xFF");
+  EXPECT_EQ(fw::Chr(0x20AC), "\xE2\x82\xAC");
+  EXPECT_EQ(fw::Chr(-1), "");
+}
+
+TEST(Random, StaysInRangeAndCoversItEvenly) {
+  fw::Random r(42);
+  int counts[3] = {0, 0, 0};
+  const int n = 30000;
+  for (int i = 0; i < n; ++i) {
+    const int v = r.InRange(1, 3);
+    ASSERT_GE(v, 1);
+    ASSERT_LE(v, 3);
+    ++counts[v - 1];
+  }
+  for (int c : counts) EXPECT_NEAR(c, n / 3, n / 30);
+
+  for (int i = 0; i < 1000; ++i) EXPECT_EQ(r.InRange(7, 7), 7);
+  for (int i = 0; i < 1000; ++i) {
+    const int v = r.InRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+    (void)v;  // the full range must neither overflow nor hang
+  }
+  for (int i = 0; i < 1000; ++i) {
+    const int v = r.InRange(5, -5);  // reversed bounds mean the same range
+    ASSERT_GE(v, -5);
+    ASSERT_LE(v, 5);
+  }
+}
+
+TEST(Random, UnseededGeneratorsDiffer) {
+  fw::Random a, b;
+  int same = 0;
+  for (int i = 0; i < 64; ++i) same += a.InRange(0, 1000000) == b.InRange(0, 1000000);
+  EXPECT_LT(same, 4);
+}
+
+}  // namespace
