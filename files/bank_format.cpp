@@ -1,0 +1,157 @@
+// Pattern bank text: writer and validating reader.
+#include "files/bank_format.h"
+
+#include <cstdint>
+
+#include "platform/numbers.h"
+
+namespace bank {
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+std::string_view Trim(std::string_view s) {
+  while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+  return s;
+}
+
+// A whole decimal number (optional "-", digits) within the Integer range,
+// blanks around it allowed: a hand-edited file may hold line ends.
+bool ParseWhole(std::string_view piece, int& value) {
+  std::string_view s = Trim(piece);
+  bool negative = false;
+  if (!s.empty() && s.front() == '-') {
+    negative = true;
+    s.remove_prefix(1);
+  }
+  if (s.empty()) return false;
+  int64_t v = 0;
+  for (char c : s) {
+    if (c < '0' || c > '9') return false;
+    v = v * 10 + (c - '0');
+    if (v > INT32_MAX) return false;
+  }
+  value = static_cast<int>(negative ? -v : v);
+  return true;
+}
+
+// Shows a piece of a file in a message: short, one line.
+std::string Quote(std::string_view piece) {
+  std::string q;
+  for (char c : piece.substr(0, 20)) q += (c == '\n' || c == '\r' || c == '\t') ? ' ' : c;
+  if (piece.size() > 20) q += "...";
+  return "\"" + q + "\"";
+}
+
+std::string CellName(int pattern, int row, int step) {
+  return "pattern " + fw::Str(pattern) + ", row " + fw::Str(row) + ", step " + fw::Str(step);
+}
+
+}  // namespace
+
+std::string WriteBank(const BankValues& values) {
+  std::string out;
+  out.reserve(static_cast<size_t>(kValueCount) * 3 + values.tempo.size() + values.mode.size());
+  auto put = [&out](std::string_view v) {
+    out += v;
+    out += '*';
+  };
+  put(values.tempo);
+  put(values.mode);
+  put(values.swing);
+  for (const auto& c : values.colors) {
+    put(fw::Str(c[0]));
+    put(fw::Str(c[1]));
+  }
+  for (int v : values.cells) put(fw::Str(v));
+  return out;
+}
+
+bool ReadBank(std::string_view text, BankValues& out, std::string& why) {
+  std::vector<std::string_view> pieces;
+  pieces.reserve(kValueCount);
+  size_t start = 0;
+  while (pieces.size() < static_cast<size_t>(kValueCount)) {
+    size_t star = text.find('*', start);
+    if (star == std::string_view::npos) {
+      // The last value may stand without its "*"; blanks alone are no value.
+      if (!Trim(text.substr(start)).empty()) pieces.push_back(text.substr(start));
+      break;
+    }
+    pieces.push_back(text.substr(start, star - start));
+    start = star + 1;
+  }
+  if (pieces.size() < static_cast<size_t>(kValueCount)) {
+    why = "it holds " + fw::Str(static_cast<long long>(pieces.size())) +
+          " values, and a pattern bank has " + fw::Str(kValueCount) + ".";
+    return false;
+  }
+
+  BankValues v;
+  v.tempo = std::string(pieces[0]);
+  v.mode = std::string(pieces[1]);
+  v.swing = std::string(pieces[2]);
+  int number = 0;
+  if (!ParseWhole(pieces[0], number) || number < 1) {
+    why = "its tempo " + Quote(pieces[0]) + " is not a whole number of 1 or more.";
+    return false;
+  }
+  if (!ParseWhole(pieces[2], number) || number < 0 || number > 8) {
+    why = "its swing level " + Quote(pieces[2]) + " is not a whole number from 0 to 8.";
+    return false;
+  }
+  size_t pos = 3;
+  for (int row = 1; row <= 10; ++row) {
+    for (int k = 0; k < 2; ++k, ++pos) {
+      if (!ParseWhole(pieces[pos], number) || number < 0 || number > 255) {
+        why = "the pan colour of row " + fw::Str(row) + " holds " + Quote(pieces[pos]) +
+              ", which is not a whole number from 0 to 255.";
+        return false;
+      }
+      v.colors[row - 1][k] = number;
+    }
+  }
+  for (int p = 1; p <= kPatterns; ++p) {
+    for (int r = 0; r < kRows; ++r) {
+      for (int s = 0; s < kSteps; ++s) {
+        int hit = 0, vel = 0;
+        if (!ParseWhole(pieces[pos], hit)) {
+          why =
+              CellName(p, r, s) + " holds " + Quote(pieces[pos]) + ", which is not a whole number.";
+          return false;
+        }
+        if (!ParseWhole(pieces[pos + 1], vel)) {
+          why = "the velocity of " + CellName(p, r, s) + " is " + Quote(pieces[pos + 1]) +
+                ", which is not a whole number.";
+          return false;
+        }
+        if (r == 0 && s == 0 && (hit < 1 || hit > 4)) {
+          why = "pattern " + fw::Str(p) + " has the length code " + fw::Str(hit) +
+                ", which is not 1 to 4.";
+          return false;
+        }
+        if (r >= 1 && r <= 10 && s >= 1 && s <= 32) {
+          if (hit != 0 && hit != 1) {
+            why = CellName(p, r, s) + " is " + fw::Str(hit) +
+                  ", which is neither on (1) nor off (0).";
+            return false;
+          }
+          if (vel < 0 || vel > 100) {
+            why = "the velocity of " + CellName(p, r, s) + " is " + fw::Str(vel) +
+                  ", which is not 0 to 100.";
+            return false;
+          }
+        }
+        v.hit(p, r, s) = hit;
+        v.velocity(p, r, s) = vel;
+        pos += 2;
+      }
+    }
+  }
+  out = std::move(v);
+  return true;
+}
+
+}  // namespace bank

@@ -1,0 +1,37 @@
+#include "files/replace_dialog.h"
+
+#include "app/assets.h"
+#include "engine/window1.h"
+#include "files/kit_files.h"
+#include "layout/window_records.h"
+#include "platform/design_record.h"
+
+wSaveReplace& wSaveReplace::Instance() {
+  return fw::ImplicitInstance<wSaveReplace>("wSaveReplace");
+}
+
+void wSaveReplace::Layout() { fw::ApplyRecord(*this, kSaveReplaceRecord); }
+
+void wSaveReplace::CreateControls() {
+  fw::ApplyRecord(New<fw::StaticText>("StaticText1"), kReplaceStaticText1Record);
+  auto& yes = New<fw::PushButton>("PushButton1");
+  fw::ApplyRecord(yes, kReplacePushButton1Record);
+  yes.InstallEventHandler("Action",
+                          fw::PlainHandler([this](fw::Control&) { PushButton1_Action(); }));
+  auto& no = New<fw::PushButton>("PushButton2");
+  fw::ApplyRecord(no, kReplacePushButton2Record);
+  no.InstallEventHandler("Action",
+                         fw::PlainHandler([this](fw::Control&) { PushButton2_Action(); }));
+  auto& icon = New<fw::Canvas>("Canvas1");
+  icon.SetBackdrop(TKtrIcon());
+  fw::ApplyRecord(icon, kReplaceCanvas1Record);
+}
+
+void wSaveReplace::PushButton1_Action() {
+  Window1& main = Window1::Instance();
+  // Kept here: a message box during the write lets other code run.
+  if (fw::FolderItemRef saveTo = main.SaveTo) files::WriteKitFolder(main, *saveTo);
+  Close();
+}
+
+void wSaveReplace::PushButton2_Action() { Close(); }

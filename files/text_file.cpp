@@ -1,0 +1,48 @@
+#include "files/text_file.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace files {
+
+bool ReadTextFile(const fw::FolderItem& item, size_t maxBytes, std::string& text,
+                  std::string& why) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(item.Path(), ec)) {
+    why = "it is a folder.";
+    return false;
+  }
+  const auto size = std::filesystem::file_size(item.Path(), ec);
+  if (!ec && size > maxBytes) {
+    why = "it is too large (" + std::to_string(size / 1024) + " KB).";
+    return false;
+  }
+  auto in = item.OpenAsTextFile();
+  if (!in) {
+    why = item.LastError().empty() ? "it cannot be opened." : item.LastError();
+    return false;
+  }
+  text = in->ReadAll();
+  in->Close();
+  if (text.size() > maxBytes) {
+    why = "it is too large.";
+    return false;
+  }
+  return true;
+}
+
+bool WriteTextFile(const fw::FolderItem& item, const std::string& text, std::string& why) {
+  auto out = item.CreateTextFile();
+  if (!out) {
+    why = item.LastError().empty() ? "it cannot be created." : item.LastError();
+    return false;
+  }
+  const bool wrote = out->Write(text);
+  if (!out->Close() || !wrote) {
+    why = "writing it failed (is the disk full or write-protected?).";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace files
