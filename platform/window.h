@@ -121,4 +121,9 @@ W& ImplicitInstance(std::string_view className) {
 // Every window still open, in creation order.
 std::vector<Window*> OpenWindows();
 
+// Destroys every window still in the window list, newest first, without Close
+// events; the implicit instances go with them. For the end of the program,
+// after the event loop.
+void DestroyAllWindows();
+
 }  // namespace fw

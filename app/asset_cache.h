@@ -1,0 +1,21 @@
+// One cached asset: fetched on first use, kept until released. A fetch that
+// finds nothing is not remembered, so the next use asks again.
+#pragma once
+#include <functional>
+#include <memory>
+
+template <class T>
+class CachedAsset {
+ public:
+  using Fetch = std::function<std::shared_ptr<T>(int number)>;
+
+  std::shared_ptr<T> Get(int number, const Fetch& fetch) {
+    if (!value_) value_ = fetch(number);
+    return value_;
+  }
+  bool Loaded() const { return value_ != nullptr; }
+  void Release() { value_.reset(); }
+
+ private:
+  std::shared_ptr<T> value_;
+};
