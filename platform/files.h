@@ -103,4 +103,18 @@ FolderItemRef OpenDialog(const std::vector<const FileType*>& filter, const std::
 FolderItemRef SaveAsDialog(const std::string& suggestedName, const std::string& title = "");
 FolderItemRef SelectFolderDialog(const std::string& title = "");
 
+// Everything a file dialog can be told; fields left empty take the dialog's
+// defaults. The three functions above are shorthands for these.
+struct DialogOptions {
+  std::string Title;
+  std::string PromptText;           // a line of help text above the file list
+  std::string SuggestedFileName;    // save dialog: the name it starts with
+  std::string ActionButtonCaption;  // the caption of the accepting button
+  FolderItemRef InitialDirectory;   // the folder shown first
+  std::vector<const FileType*> Filter;
+};
+FolderItemRef ShowOpenDialog(const DialogOptions& options);
+FolderItemRef ShowSaveAsDialog(const DialogOptions& options);
+FolderItemRef ShowSelectFolderDialog(const DialogOptions& options);
+
 }  // namespace fw
