@@ -64,9 +64,12 @@ void LoadKitFile(Window1& w, const fw::FolderItem& kitFile) {
 }  // namespace files
 
 bool Window1::KitLoad_MouseDown(fw::Control&, int, int) {
-  std::vector<const fw::FileType*> filter;
-  if (FileTypes1::pTRKit()) filter.push_back(FileTypes1::pTRKit());
-  if (auto file = fw::OpenDialog(filter, "Load Kit File")) files::LoadKitFile(*this, *file);
+  fw::DialogOptions o;
+  o.InitialDirectory = fw::GetFolderItem("TKTRKits");
+  o.Title = "Load Kit File";
+  o.PromptText = "Select a Kit";
+  if (FileTypes1::pTRKit()) o.Filter.push_back(FileTypes1::pTRKit());
+  if (auto file = fw::ShowOpenDialog(o)) files::LoadKitFile(*this, *file);
   return false;
 }
 

@@ -67,7 +67,12 @@ bool WriteKitFolder(Window1& w, const fw::FolderItem& parent) {
 }  // namespace files
 
 bool Window1::KitSave_MouseDown(fw::Control&, int, int) {
-  SaveTo = fw::SelectFolderDialog("Select Folder to Save Drum Kit " + KitName1().Text());
+  fw::DialogOptions o;
+  o.ActionButtonCaption = "Select";
+  o.Title = "Drum Kit Save";
+  o.PromptText = "Select Folder to Save Drum Kit " + KitName1().Text();
+  o.InitialDirectory = fw::GetFolderItem("TKTRKits");
+  SaveTo = fw::ShowSelectFolderDialog(o);
   if (!SaveTo) return false;
   fw::FolderItemRef parent = SaveTo;
   auto folder = files::KitFolderFor(*this, *parent);

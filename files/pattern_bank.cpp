@@ -73,7 +73,17 @@ void PatternBankRefresh(Window1& w) {
 }  // namespace files
 
 bool Window1::SavePattern_MouseDown(fw::Control&, int, int) {
-  auto file = fw::SaveAsDialog(PatternText().Text(), "Pattern Save");
+  fw::DialogOptions o;
+  o.InitialDirectory = fw::GetFolderItem("Patterns");
+  o.PromptText = "Enter a filename";
+  // The suggestion is a file name: no line ends in it.
+  std::string suggested = PatternText().Text();
+  while (!suggested.empty() && (suggested.back() == '\r' || suggested.back() == '\n'))
+    suggested.pop_back();
+  o.SuggestedFileName = suggested;
+  o.Title = "Pattern Save";
+  if (FileTypes1::pText()) o.Filter.push_back(FileTypes1::pText());
+  auto file = fw::ShowSaveAsDialog(o);
   if (!file) return false;
   std::string why;
   if (!files::WriteTextFile(*file, bank::WriteBank(files::CollectBank(*this)), why)) {
@@ -85,7 +95,11 @@ bool Window1::SavePattern_MouseDown(fw::Control&, int, int) {
 }
 
 bool Window1::LPattern_MouseDown(fw::Control&, int, int) {
-  if (auto file = fw::OpenDialog({}, "Select a Pattern file")) files::LoadBankFile(*this, *file);
+  fw::DialogOptions o;
+  o.InitialDirectory = fw::GetFolderItem("Patterns");
+  o.Title = "Select a Pattern file";
+  o.PromptText = "select a Pattern file...";
+  if (auto file = fw::ShowOpenDialog(o)) files::LoadBankFile(*this, *file);
   files::PatternBankRefresh(*this);
   return false;
 }

@@ -26,7 +26,7 @@ bool Window1::SavePicture_MouseDown(fw::Control&, int, int) {
   for (int row = 1; row <= 10; ++row) names[row - 1] = StaticText3(row).Text();
   g.DrawString(files::PictureCaption(StaticText1().Text(), NumBeats, names, OctaveText().Text()), 1,
                10);
-  if (auto file = fw::SaveAsDialog("", "")) {
+  if (auto file = fw::ShowSaveAsDialog(fw::DialogOptions{})) {
     if (!file->SaveAsPicture(p))
       fw::MsgBox("The picture \"" + file->Name() + "\" could not be saved: " + file->LastError());
   }
