@@ -1,0 +1,45 @@
+// Follows the relation between output frames and the microsecond clock.
+//
+// Whoever pulls audio (the device callback, the capture sink) reports the
+// clock reading at each block. The readings jitter (scheduling, the driver's
+// own rhythm) and the audio clock drifts against CLOCK_MONOTONIC, so a
+// second-order delay-locked loop smooths them: the mapping moves by a small
+// fraction of each error, follows drift without jumps, and starts afresh only
+// after a gross break (a stall, a device restart).
+#pragma once
+#include <cstdint>
+
+namespace fw {
+
+class ClockTracker {
+ public:
+  // bandwidthHz sets how quickly the loop follows; lower is smoother.
+  explicit ClockTracker(int sampleRate, double bandwidthHz = 0.5);
+
+  // The block starting at output frame `frame` is being made at clock
+  // reading nowMicros.
+  void Update(double nowMicros, int64_t frame);
+
+  // The smoothed clock moment of frame `frame` (valid after one Update).
+  double MicrosAt(int64_t frame) const;
+  int64_t Frame() const { return frame_; }
+  double Micros() const { return micros_; }
+  double MicrosPerFrame() const { return microsPerFrame_; }
+
+  // Errors above this restart the loop.
+  static constexpr double kRestartMicros = 20000;
+
+ private:
+  const double nominalMicrosPerFrame_;
+  const double bandwidthHz_;
+  bool started_ = false;
+  int64_t frame_ = 0;
+  double micros_ = 0;
+  double microsPerFrame_;
+  int64_t restartFrame_ = 0;
+  double restartMicros_ = 0;
+
+  double Limit(double microsPerFrame) const;
+};
+
+}  // namespace fw

@@ -1,0 +1,76 @@
+#include "platform/audio_device.h"
+
+#include <SDL.h>
+
+#include "platform/clock.h"
+
+namespace fw {
+namespace {
+
+bool InitAudio(std::string* why) {
+  if (SDL_WasInit(SDL_INIT_AUDIO) || SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) return true;
+  if (why) *why = SDL_GetError();
+  return false;
+}
+
+}  // namespace
+
+int AudioDevice::PreferredRate() {
+  if (!InitAudio(nullptr)) return 0;
+  SDL_AudioSpec spec{};
+  char* name = nullptr;
+  if (SDL_GetDefaultAudioInfo(&name, &spec, 0) != 0) return 0;
+  SDL_free(name);
+  return spec.freq >= 8000 && spec.freq <= 384000 ? spec.freq : 0;
+}
+
+bool AudioDevice::Open(Mixer* mixer, std::string* why) {
+  Close();
+  if (!InitAudio(why)) return false;
+  mixer_ = mixer;
+  tracker_ = new ClockTracker(mixer->SampleRate());
+  frame_ = 0;
+  blockMicros_ = kBlockFrames * 1e6 / mixer->SampleRate();
+  SDL_AudioSpec want{};
+  want.freq = mixer->SampleRate();
+  want.format = AUDIO_F32SYS;
+  want.channels = 2;
+  want.samples = kBlockFrames;
+  want.callback = &AudioDevice::Callback;
+  want.userdata = this;
+  SDL_AudioSpec have{};
+  // No changes allowed: SDL converts to whatever the hardware wants, so the
+  // callback always sees our rate, format and block size.
+  device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+  if (device_ == 0) {
+    if (why) *why = SDL_GetError();
+    delete tracker_;
+    tracker_ = nullptr;
+    return false;
+  }
+  SDL_PauseAudioDevice(device_, 0);
+  return true;
+}
+
+void AudioDevice::Close() {
+  if (device_ != 0) {
+    SDL_CloseAudioDevice(device_);  // waits for a running callback
+    device_ = 0;
+  }
+  delete tracker_;
+  tracker_ = nullptr;
+  mixer_ = nullptr;
+}
+
+void AudioDevice::Callback(void* user, uint8_t* stream, int len) {
+  auto* self = static_cast<AudioDevice*>(user);
+  const int frames = len / static_cast<int>(2 * sizeof(float));
+  // The buffer made now is heard after the one playing now: one block later.
+  self->tracker_->Update(Microseconds(), self->frame_);
+  self->mixer_->SetClock(self->frame_, self->tracker_->Micros() + self->blockMicros_,
+                         self->tracker_->MicrosPerFrame());
+  self->mixer_->Render(reinterpret_cast<float*>(stream), frames, self->frame_);
+  self->frame_ += frames;
+}
+
+}  // namespace fw

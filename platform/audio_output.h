@@ -1,0 +1,52 @@
+// The audio output: one mixer, pulled either by the sound device or by a
+// capture sink that records exactly what would be heard.
+//
+// Every voice starts at the output frame that sounds at the moment its Play
+// was called plus LatencyMicroseconds(), whatever the buffer size and
+// whenever the buffers are made. Output starts by itself on the first Play
+// (so code that never plays needs no device), or explicitly here.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace fw {
+
+// What a capture sink recorded. Output frame f sounds at clock moment
+// startMicros + f * 1e6 / sampleRate; samples begin at frame firstFrame.
+struct CapturedAudio {
+  int sampleRate = 0;
+  double startMicros = 0;
+  int64_t firstFrame = 0;
+  std::vector<float> samples;  // interleaved left, right
+  int64_t Frames() const { return static_cast<int64_t>(samples.size() / 2); }
+};
+
+class AudioOutput {
+ public:
+  // Opens the default sound device. When there is none, says so once on
+  // stderr and runs silent (returns false). Does nothing while running.
+  static bool Start();
+  // Instead of the device: a sink that pulls the mixer on an absolute clock
+  // schedule and writes what it gets to a 32-bit float WAV file or to memory.
+  // Stops whatever ran before. False (with a line on stderr) when the WAV
+  // file cannot be created.
+  static bool StartCapture(const std::string& wavPath);
+  static bool StartCaptureToMemory();
+  // The frames the memory capture holds so far; it keeps recording.
+  static CapturedAudio TakeCapture();
+  // Stops the output and drops every voice; the next Play starts it again.
+  static void Stop();
+
+  // The output rate every sound is converted to at load: the default
+  // device's own rate where it tells, else 48000. Fixed once asked.
+  static int SampleRate();
+  // The fixed delay from Play to the first sample of the voice.
+  static double LatencyMicroseconds();
+  // True while the device or a capture sink pulls the mixer.
+  static bool IsRunning();
+  // True when output was wanted but no device could be opened.
+  static bool IsSilent();
+};
+
+}  // namespace fw

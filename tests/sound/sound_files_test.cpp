@@ -1,0 +1,206 @@
+// Opening sound files: every format libsndfile reads, converted once to the
+// output rate, and every orderly refusal.
+#include <gtest/gtest.h>
+#include <sndfile.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "platform/audio_output.h"
+#include "platform/sound.h"
+#include "platform/sound_data.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class SoundFiles : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("taktora_sound_" + std::to_string(getpid()));
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+
+  // A 440 Hz tone at half level (left) and its negation (right, if stereo).
+  std::string WriteTone(const std::string& name, int format, int rate, int channels,
+                        sf_count_t frames) {
+    SF_INFO info{};
+    info.samplerate = rate;
+    info.channels = channels;
+    info.format = format;
+    SNDFILE* f = sf_open(Path(name).c_str(), SFM_WRITE, &info);
+    EXPECT_NE(f, nullptr) << name << ": " << sf_strerror(nullptr);
+    if (!f) return Path(name);
+    std::vector<float> buf(static_cast<size_t>(frames * channels));
+    for (sf_count_t i = 0; i < frames; ++i) {
+      const float x = 0.5f * static_cast<float>(std::sin(2 * M_PI * 440.0 * i / rate));
+      for (int c = 0; c < channels; ++c)
+        buf[static_cast<size_t>(i * channels + c)] = c == 1 ? -x : x;
+    }
+    sf_writef_float(f, buf.data(), frames);
+    sf_close(f);
+    return Path(name);
+  }
+
+  static double Peak(const fw::SampleData& d, int channel) {
+    double peak = 0;
+    for (int64_t i = 0; i < d.frames; ++i) {
+      peak = std::max(peak, static_cast<double>(d.samples[static_cast<size_t>(2 * i + channel)]));
+    }
+    return peak;
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(SoundFiles, EveryFormatOpensAtTheOutputRate) {
+  const int rate = fw::AudioOutput::SampleRate();
+  struct Case {
+    const char* name;
+    int format;
+    double tolerance;  // lossy formats differ a little
+  };
+  const Case cases[] = {
+      {"pcm16.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1e-3},
+      {"pcm24.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_24, 1e-3},
+      {"pcm32.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_32, 1e-3},
+      {"u8.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_U8, 1e-2},
+      {"float.wav", SF_FORMAT_WAV | SF_FORMAT_FLOAT, 1e-3},
+      {"tone.aiff", SF_FORMAT_AIFF | SF_FORMAT_PCM_16, 1e-3},
+      {"tone.aifc", SF_FORMAT_AIFF | SF_FORMAT_FLOAT, 1e-3},
+      {"tone.flac", SF_FORMAT_FLAC | SF_FORMAT_PCM_16, 1e-3},
+      {"tone.ogg", SF_FORMAT_OGG | SF_FORMAT_VORBIS, 0.05},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string path = WriteTone(c.name, c.format, rate, 2, rate / 10);
+    std::string why;
+    fw::SoundRef s = fw::Sound::OpenFile(path, &why);
+    ASSERT_NE(s, nullptr) << why;
+    const fw::SampleData& d = *s->Data();
+    EXPECT_EQ(d.sampleRate, rate);
+    EXPECT_NEAR(s->DurationSeconds(), 0.1, 0.002);
+    EXPECT_NEAR(Peak(d, 0), 0.5, c.tolerance + 0.01);
+    // The right channel is the negated left: channels stay apart.
+    const size_t mid = static_cast<size_t>(d.frames / 2) * 2;
+    EXPECT_NEAR(d.samples[mid], -d.samples[mid + 1], c.tolerance * 4);
+  }
+}
+
+TEST_F(SoundFiles, OtherRatesAreConvertedOnceWithTheirDuration) {
+  const int rate = fw::AudioOutput::SampleRate();
+  for (int fileRate : {22050, 44100, 96000}) {
+    SCOPED_TRACE(fileRate);
+    const std::string path = WriteTone("mono" + std::to_string(fileRate) + ".wav",
+                                       SF_FORMAT_WAV | SF_FORMAT_PCM_16, fileRate, 1, fileRate / 2);
+    fw::SoundRef s = fw::Sound::OpenFile(path);
+    ASSERT_NE(s, nullptr);
+    const fw::SampleData& d = *s->Data();
+    EXPECT_EQ(d.sampleRate, rate);
+    EXPECT_NEAR(static_cast<double>(d.frames), rate / 2.0, 2.0);
+    // Mono feeds both channels alike; the tone survives the conversion.
+    EXPECT_NEAR(Peak(d, 0), 0.5, 0.01);
+    for (int64_t i = 0; i < d.frames; i += 97) {
+      ASSERT_EQ(d.samples[static_cast<size_t>(2 * i)], d.samples[static_cast<size_t>(2 * i + 1)]);
+    }
+    // Still a 440 Hz tone: count rising zero crossings over the middle.
+    int crossings = 0;
+    for (int64_t i = d.frames / 4; i < 3 * d.frames / 4; ++i) {
+      if (d.samples[static_cast<size_t>(2 * i - 2)] < 0 &&
+          d.samples[static_cast<size_t>(2 * i)] >= 0) {
+        ++crossings;
+      }
+    }
+    EXPECT_NEAR(crossings, 110, 2);
+  }
+}
+
+TEST_F(SoundFiles, MoreThanTwoChannelsKeepTheFirstTwo) {
+  const std::string path = WriteTone("quad.wav", SF_FORMAT_WAV | SF_FORMAT_FLOAT,
+                                     fw::AudioOutput::SampleRate(), 4, 4800);
+  fw::SoundRef s = fw::Sound::OpenFile(path);
+  ASSERT_NE(s, nullptr);
+  const fw::SampleData& d = *s->Data();
+  EXPECT_NEAR(Peak(d, 0), 0.5, 1e-3);
+  EXPECT_FLOAT_EQ(d.samples[200], -d.samples[201]);
+}
+
+TEST_F(SoundFiles, WhatIsNotASoundIsRefusedWithAReason) {
+  { std::ofstream(Path("text.wav")) << "This is not a sound file at all, only some words.\n"; }
+  std::ofstream(Path("nothing.wav")).close();
+  // A WAV with a header and no frames.
+  WriteTone("empty.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 44100, 1, 0);
+  // A WAV cut inside its header, and one cut inside its samples.
+  const std::string whole =
+      WriteTone("whole.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 44100, 1, 44100);
+  fs::copy_file(whole, Path("cut_header.wav"));
+  fs::resize_file(Path("cut_header.wav"), 30);
+  fs::copy_file(whole, Path("cut_data.wav"));
+  fs::resize_file(Path("cut_data.wav"), 20044);
+  const std::string flac =
+      WriteTone("whole.flac", SF_FORMAT_FLAC | SF_FORMAT_PCM_16, 44100, 1, 44100);
+  fs::resize_file(flac, fs::file_size(flac) / 2);
+
+  for (const char* name : {"text.wav", "nothing.wav", "empty.wav", "cut_header.wav", "cut_data.wav",
+                           "whole.flac", "missing.wav"}) {
+    SCOPED_TRACE(name);
+    std::string why;
+    EXPECT_EQ(fw::Sound::OpenFile(Path(name), &why), nullptr);
+    EXPECT_FALSE(why.empty());
+  }
+  std::string why;
+  EXPECT_EQ(fw::Sound::OpenFile(Path("text.wav"), &why), nullptr);
+  EXPECT_NE(why.find("not a sound file"), std::string::npos) << why;
+  EXPECT_NE(fw::Sound::OpenFile(whole), nullptr);  // the uncut file itself is fine
+}
+
+TEST_F(SoundFiles, SixtySecondsIsTheLimit) {
+  // 8 kHz 8-bit keeps the files small; the limit is in time, not bytes.
+  const int fmt = SF_FORMAT_WAV | SF_FORMAT_PCM_U8;
+  std::string why;
+  EXPECT_EQ(fw::Sound::OpenFile(WriteTone("long.wav", fmt, 8000, 1, 61 * 8000), &why), nullptr);
+  EXPECT_EQ(why, "longer than 60 seconds");
+  fw::SoundRef exact = fw::Sound::OpenFile(WriteTone("minute.wav", fmt, 8000, 1, 60 * 8000), &why);
+  ASSERT_NE(exact, nullptr) << why;
+  EXPECT_NEAR(exact->DurationSeconds(), 60.0, 0.001);
+}
+
+TEST_F(SoundFiles, FromMemoryDecodesLikeAFileIncludingSilence) {
+  const int rate = fw::AudioOutput::SampleRate();
+  const std::string path = Path("silent.wav");
+  {
+    // Digital silence, 0.05 s at 22050 Hz.
+    SF_INFO info{};
+    info.samplerate = 22050;
+    info.channels = 1;
+    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    SNDFILE* f = sf_open(path.c_str(), SFM_WRITE, &info);
+    std::vector<short> zeros(1102, 0);
+    sf_writef_short(f, zeros.data(), 1102);
+    sf_close(f);
+  }
+  std::ifstream in(path, std::ios::binary);
+  std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::string why;
+  fw::SoundRef silent = fw::Sound::FromMemory(bytes.data(), bytes.size(), &why);
+  ASSERT_NE(silent, nullptr) << why;
+  EXPECT_EQ(silent->Data()->sampleRate, rate);
+  EXPECT_NEAR(silent->DurationSeconds(), 0.05, 0.001);
+  EXPECT_EQ(Peak(*silent->Data(), 0), 0.0);
+
+  const char junk[] = "RIFF but not really";
+  EXPECT_EQ(fw::Sound::FromMemory(junk, sizeof junk, &why), nullptr);
+  EXPECT_FALSE(why.empty());
+  EXPECT_EQ(fw::Sound::FromMemory(nullptr, 0, &why), nullptr);
+  EXPECT_EQ(fw::Sound::FromMemory(bytes.data(), 40, &why), nullptr);  // cut header
+}
+
+}  // namespace
