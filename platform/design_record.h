@@ -22,4 +22,10 @@ bool RecordPropertyType(std::string_view name, PropertyValue::Type* type);
 void ApplyRecord(Control& control, std::string_view record);
 void ApplyRecord(Window& window, std::string_view record);
 
+// The same, reporting instead of aborting: false with the reason in *error.
+// A malformed record or an unknown name changes nothing; a name the object
+// refuses stops the reading there.
+bool TryApplyRecord(Control& control, std::string_view record, std::string* error);
+bool TryApplyRecord(Window& window, std::string_view record, std::string* error);
+
 }  // namespace fw

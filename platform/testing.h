@@ -32,6 +32,20 @@ void Release(Window& w, int x, int y);
 void MoveMouse(Window& w, int x, int y);
 void TypeKey(Window& w, const std::string& key);  // "a", " ", "\b" ...
 
+// While an opener is installed, ShowURL hands it the address instead of
+// opening it with the desktop; an empty opener restores the desktop.
+using URLOpener = std::function<void(const std::string& url)>;
+void SetURLOpener(URLOpener opener);
+
+// The window system's close box of the window, as if the user clicked it.
+void ClickCloseBox(Window& w);
+// A key combination such as "Ctrl+Q" typed into the window (menu shortcuts).
+void TypeShortcut(Window& w, const std::string& keys);
+// The window's menu bar as text: each menu as "Title[item|item|-|item]",
+// menus separated by " "; an item with a shortcut as "Text(Ctrl+Q)";
+// an empty string when the window has no menu bar.
+std::string DescribeMenuBar(Window& w);
+
 // Runs pending events (repaints, posted refreshes) for up to ms milliseconds.
 void ProcessEvents(int ms = 0);
 
