@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/clock.h"
+#include "platform/testing.h"
 #include "platform/thread.h"
 
 namespace {
@@ -109,6 +110,23 @@ TEST(Baton, YieldUntilWakesAtTheDeadlineWithoutTheBaton) {
   EXPECT_TRUE(otherRan);
   std::sort(late.begin(), late.end());
   EXPECT_LT(late[late.size() / 2], 500.0);  // generous: the benchmark measures precisely
+}
+
+TEST(Baton, MainEventLoopLetsGoOnlyWhileItWaits) {
+  ASSERT_TRUE(fw::Baton::HeldByThisThread());
+  std::atomic<bool> ran{false};
+  std::thread other([&] {
+    fw::BatonGuard g;
+    ran = true;
+  });
+  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  EXPECT_FALSE(ran);                // the main thread handles an event: nobody else runs
+  fw::testing::ProcessEvents(100);  // the loop waits: the other thread gets in
+  EXPECT_TRUE(ran);
+  EXPECT_TRUE(fw::Baton::HeldByThisThread());
+  fw::testing::ProcessEvents(0);
+  EXPECT_TRUE(fw::Baton::HeldByThisThread());
+  WithoutBaton([&] { other.join(); });
 }
 
 class Counter : public fw::Thread {
