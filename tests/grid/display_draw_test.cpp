@@ -1,0 +1,144 @@
+// The drawing primitives of the step-line display and the shared step look,
+// on a plain picture of the display's size.
+#include "grid/display_draw.h"
+
+#include <gtest/gtest.h>
+
+#include "app/assets.h"
+#include "grid/step_look.h"
+#include "tests/grid/grid_pixels.h"
+
+namespace {
+
+using gridtest::Runs;
+constexpr fw::Color kBlack = 0x000000;
+constexpr fw::Color kWhite = 0xFFFFFF;
+
+fw::PictureRef WhiteDisplay() {
+  auto p = fw::NewPicture(512, 128, 32);
+  gridtest::Fill(*p, kWhite);
+  return p;
+}
+
+TEST(StepLine, DrawsExactlyFifteenPixelsInTheGivenPen) {
+  auto p = fw::NewPicture(512, 128, 32);
+  grid::DrawStepLine(*p, 0, 124, 15, 255, 255);
+  EXPECT_EQ(Runs(*p, 124, 0xFFFF00), "0..14");
+  int lit = 0;
+  for (int y = 0; y < 128; ++y) lit += static_cast<int>(Runs(*p, y, kBlack) != "0..511");
+  EXPECT_EQ(lit, 1);
+
+  grid::DrawStepLine(*p, grid::StepX(32), 16, 15, 150, 255);  // blue stays 0
+  EXPECT_EQ(Runs(*p, 16, 0x96FF00), "496..510");
+}
+
+TEST(StepLine, EraseCoversTheLineAndTheGapLeftOfIt) {
+  auto p = WhiteDisplay();
+  grid::EraseStepLine(*p, grid::StepX(1), 124);
+  EXPECT_EQ(Runs(*p, 124, kBlack), "0..14");
+  grid::EraseStepLine(*p, grid::StepX(5), 124);
+  EXPECT_EQ(Runs(*p, 124, kBlack), "0..14,63..78");
+  EXPECT_EQ(Runs(*p, 123, kBlack), "");
+  EXPECT_EQ(Runs(*p, 125, kBlack), "");
+}
+
+TEST(StepLine, RowBandErasesOnlyItsOwnRow) {
+  auto p = WhiteDisplay();
+  grid::EraseRowBand(*p, 122);
+  EXPECT_EQ(Runs(*p, 122, kBlack), "0..511");
+  EXPECT_EQ(Runs(*p, 121, kBlack), "");
+  EXPECT_EQ(Runs(*p, 123, kBlack), "");
+}
+
+TEST(Separators, OnePairPerStepUpToThePatternLength) {
+  auto p = WhiteDisplay();
+  grid::DrawSeparators(*p, 20);
+  std::string expected;
+  for (int s = 1; s <= 20; ++s)
+    expected += (s > 1 ? "," : "") + std::to_string(16 * s - 1) + ".." + std::to_string(16 * s);
+  for (int y : {0, 64, 127}) EXPECT_EQ(Runs(*p, y, kBlack), expected) << y;
+  EXPECT_EQ(Runs(*p, 0, kWhite, 321, 511), "321..511");
+
+  auto q = WhiteDisplay();
+  grid::DrawSeparators(*q, 32);
+  EXPECT_EQ(Runs(*q, 127, kBlack, 480, 511), "480..480,495..496,511..511");
+}
+
+TEST(SwingGaps, WidthsOfEveryLevel) {
+  const int expected[] = {0, 3, 4, 5, 6, 7, 9, 10, 11};  // 8.5 rounds to 9
+  for (int level = 0; level <= 8; ++level) EXPECT_EQ(grid::SwingGapWidth(level), expected[level]);
+  EXPECT_EQ(grid::SwingGapWidth(-1), 0);
+  EXPECT_EQ(grid::SwingGapWidth(9), 0);
+}
+
+TEST(SwingGaps, LevelEightCutsSixteenGapsAndStopsAtTheLength) {
+  auto p = WhiteDisplay();
+  grid::DrawSwingGaps(*p, 8, 32);
+  std::string expected;
+  for (int s = 1; s <= 31; s += 2)
+    expected += (s > 1 ? "," : "") + std::to_string(16 * s - 1) + ".." + std::to_string(16 * s + 9);
+  EXPECT_EQ(Runs(*p, 0, kBlack), expected);
+  EXPECT_EQ(Runs(*p, 127, kBlack), expected);
+
+  // An even step's line keeps only its pixels 10..14 under a level-8 gap.
+  auto q = fw::NewPicture(512, 128, 32);
+  grid::DrawStepLine(*q, grid::StepX(2), 124, 15, 255, 255);
+  grid::DrawSwingGaps(*q, 8, 32);
+  EXPECT_EQ(Runs(*q, 124, 0xFFFF00), "26..30");
+
+  auto r = WhiteDisplay();
+  grid::DrawSwingGaps(*r, 3, 20);
+  EXPECT_EQ(Runs(*r, 50, kBlack, 280, 511), "303..307");
+
+  auto none = WhiteDisplay();
+  grid::DrawSwingGaps(*none, 0, 32);
+  EXPECT_EQ(Runs(*none, 0, kBlack), "");
+}
+
+TEST(Clear, BlackensAllAndShadesTheTail) {
+  auto p = WhiteDisplay();
+  grid::ClearToBlack(*p, 670, 478);
+  for (int y : {0, 127}) EXPECT_EQ(Runs(*p, y, kBlack), "0..511");
+  EXPECT_EQ(p->Graphics().ForeColor, 0xFFFF00u);
+  grid::ShadeTail(*p, 28);
+  EXPECT_EQ(Runs(*p, 0, 0x141414), "448..511");
+  EXPECT_EQ(Runs(*p, 127, 0x141414), "448..511");
+  grid::ShadeTail(*p, 20);
+  EXPECT_EQ(Runs(*p, 127, 0x141414), "320..511");
+  auto q = fw::NewPicture(512, 128, 32);
+  grid::ShadeTail(*q, 32);
+  EXPECT_EQ(Runs(*q, 0, kBlack), "0..511");
+}
+
+TEST(StepLook, RowHeightsInEveryIntervalMode) {
+  struct Mode {
+    int bottompixel, linemodifier, row2, row10;
+  };
+  for (Mode m : {Mode{136, 12, 112, 16}, Mode{125, 1, 123, 115}, Mode{131, 7, 117, 61},
+                 Mode{126, 2, 122, 106}}) {
+    EXPECT_EQ(grid::RowY(1, m.bottompixel, m.linemodifier), 124);
+    EXPECT_EQ(grid::RowY(2, m.bottompixel, m.linemodifier), m.row2);
+    EXPECT_EQ(grid::RowY(10, m.bottompixel, m.linemodifier), m.row10);
+  }
+}
+
+TEST(StepLook, PenAndFaceByVelocity) {
+  auto pen = [](int r, int g, int v) {
+    auto p = grid::PenForVelocity(r, g, v);
+    return p ? std::to_string(p->red) + "," + std::to_string(p->green) : std::string("none");
+  };
+  EXPECT_EQ(pen(255, 150, 100), "255,150");
+  EXPECT_EQ(pen(255, 150, 50), "128,75");  // 127.5 rounds half away from zero
+  EXPECT_EQ(pen(255, 150, 10), "64,38");   // 63.75 and 37.5
+  EXPECT_EQ(pen(0, 255, 50), "0,128");
+  EXPECT_EQ(pen(255, 255, 0), "none");
+  EXPECT_EQ(pen(255, 255, 75), "none");
+
+  EXPECT_EQ(grid::FaceForVelocity(100), bluebuttonon());
+  EXPECT_EQ(grid::FaceForVelocity(50), twothirdsvolume());
+  EXPECT_EQ(grid::FaceForVelocity(10), halfvolume());
+  EXPECT_EQ(grid::FaceForVelocity(75), nullptr);
+  EXPECT_EQ(grid::OffFace(), greenbutton());
+}
+
+}  // namespace
