@@ -13,8 +13,7 @@ namespace {
 
 using namespace colors;
 
-// A heading in the regular pixel font, with a short rule on each side when
-// `ruleTo` leaves room.
+// A heading centred on `centreX`.
 void Heading(QImage& img, int centreX, int y, const std::string& text, QColor ink,
              PixelFont font = PixelFont::Regular) {
   DrawPixelTextCentred(img, centreX, y, text, ink, font);
@@ -39,29 +38,16 @@ void Logo(QImage& img) {
   f.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
   p.setFont(f);
   p.setPen(QColor(0x18, 0x0C, 0x0D));
-  p.drawText(QPointF(14, 36), "TAKTORA");
+  p.drawText(QPointF(14, 33), "TAKTORA");
   QLinearGradient g(0, 12, 0, 36);
   g.setColorAt(0.0, QColor(0xF4, 0xEA, 0x40));
   g.setColorAt(1.0, QColor(0xB8, 0xA8, 0x00));
   p.setPen(QPen(QBrush(g), 1));
-  p.drawText(QPointF(12, 34), "TAKTORA");
+  p.drawText(QPointF(12, 31), "TAKTORA");
   p.end();
-  DrawPixelText(img, 14, 42, "32 STEP DRUM MACHINE", kGreen);
+  DrawPixelText(img, 14, 36, "32 STEP DRUM MACHINE", kGreen);
   QPainter q(&img);
-  q.fillRect(QRect(14, 51, 148, 1), Mix(kGreen, kBack, 0.55));
-}
-
-void Screw(QImage& img, double cx, double cy) {
-  QPainter p(&img);
-  p.setRenderHint(QPainter::Antialiasing, true);
-  QRadialGradient g(cx - 1, cy - 1, 4);
-  g.setColorAt(0.0, QColor(0xB0, 0xA0, 0x98));
-  g.setColorAt(1.0, QColor(0x50, 0x44, 0x40));
-  p.setPen(QPen(QColor(0x1C, 0x10, 0x10), 1));
-  p.setBrush(g);
-  p.drawEllipse(QPointF(cx, cy), 3.2, 3.2);
-  p.setPen(QPen(QColor(0x30, 0x26, 0x24), 1.2));
-  p.drawLine(QPointF(cx - 2, cy + 1.2), QPointF(cx + 2, cy - 1.2));
+  q.fillRect(QRect(14, 45, 148, 1), Mix(kGreen, kBack, 0.55));
 }
 
 // Rows of round holes, like a small speaker grille.
@@ -102,8 +88,8 @@ void Screen(QImage& img) {
 }
 
 void VolumeColumn(QImage& img) {
-  DrawPlate(img, QRect(3, 58, 54, 160));
-  Heading(img, 30, 62, "VOL", kYellow);
+  DrawPlate(img, QRect(3, 49, 54, 169));
+  Heading(img, 30, 53, "VOLUME", kYellow);
   // The fader's slot: the knob's centre travels y 69..169.
   DrawWell(img, QRect(27, 72, 6, 98), QColor(0x10, 0x08, 0x08));
   QPainter p(&img);
@@ -115,14 +101,14 @@ void VolumeColumn(QImage& img) {
     p.fillRect(QRect(35, y, major ? 6 : 4, 1), tick);
   }
   p.end();
-  DrawPixelText(img, 6, 67, "10", kYellow, PixelFont::Small);
-  DrawPixelText(img, 9, 117, "5", kYellow, PixelFont::Small);
-  DrawPixelText(img, 9, 167, "0", kYellow, PixelFont::Small);
+  DrawPixelText(img, 6, 67, "100", kYellow, PixelFont::Small);
+  DrawPixelText(img, 9, 117, "50", kYellow, PixelFont::Small);
+  DrawPixelText(img, 13, 167, "0", kYellow, PixelFont::Small);
   DrawWell(img, QRect(9, 186, 42, 17));  // the volume figure
 }
 
 void TimingColumn(QImage& img) {
-  Grille(img, QRect(61, 58, 62, 50));
+  Grille(img, QRect(61, 49, 62, 59));
   DrawPlate(img, QRect(61, 110, 62, 110));
   Heading(img, 92, 112, "SWING", kGreen, PixelFont::Small);
   DrawWell(img, QRect(103, 117, 19, 14));
@@ -132,7 +118,7 @@ void TimingColumn(QImage& img) {
 }
 
 void RowPanel(QImage& img) {
-  DrawPlate(img, QRect(3, 222, 122, 200));
+  DrawPlate(img, QRect(3, 222, 122, 199));
   QPainter p(&img);
   p.setRenderHint(QPainter::Antialiasing, true);
   for (int row = 1; row <= 10; ++row) {
@@ -154,14 +140,14 @@ void RowPanel(QImage& img) {
 }
 
 void GridPanel(QImage& img) {
-  DrawPlate(img, QRect(128, 222, 523, 200), QColor(0x35, 0x1F, 0x21));
+  DrawPlate(img, QRect(128, 222, 523, 199), QColor(0x35, 0x1F, 0x21));
   QPainter p(&img);
   const QColor tones[2] = {QColor(0x5A, 0x36, 0x39), QColor(0x48, 0x2B, 0x2E)};
   for (int g = 0; g < 8; ++g) {
     const int left = layout::StepLeft(4 * g + 1) - 1;
     const int right = layout::StepLeft(4 * g + 4) + 15;
     const QColor tone = tones[(g / 2) % 2 == 0 ? 0 : 1];
-    p.fillRect(QRect(left, 226, right - left + 1, 194), tone);
+    p.fillRect(QRect(left, 226, right - left + 1, 193), tone);
     p.fillRect(QRect(left, 226, right - left + 1, 1), tone.lighter(125));
   }
   // Between the lower and the upper block of rows.
@@ -172,7 +158,7 @@ void GridPanel(QImage& img) {
   }
   // The column of clear buttons.
   p.end();
-  DrawPlate(img, QRect(650, 222, 18, 200));
+  DrawPlate(img, QRect(650, 222, 18, 199));
   Heading(img, 659, 224, "CLR", kYellow, PixelFont::Small);
 }
 
@@ -184,9 +170,6 @@ void BeatNumbers(QImage& img) {
     const QColor ink = g % 4 == 0 ? kYellow : kGreen;
     DrawPixelTextCentred(img, (left + right + 1) / 2, 221, std::to_string(g + 1), ink,
                          PixelFont::Small);
-    // Ticks over the first step of each beat.
-    QPainter p(&img);
-    p.fillRect(QRect(left + 6, 223, 3, 1), Mix(ink, kBack, 0.4));
   }
 }
 
@@ -199,8 +182,7 @@ void BottomPanels(QImage& img) {
   DrawPlate(img, QRect(158, 424, 156, 51));
   RuledHeading(img, 165, 428, 307, "KIT", kYellow);
   DrawWell(img, QRect(163, 437, 147, 16), QColor(0x30, 0x1C, 0x1D));
-  // Note repeat.
-  DrawPlate(img, QRect(340, 424, 96, 51));
+  // Note repeat: the switch sits in a well of its own.
   DrawWell(img, QRect(379, 433, 19, 18));
   // Transport and tempo.
   DrawPlate(img, QRect(440, 424, 226, 51));
@@ -229,8 +211,6 @@ QImage PaintSkin() {
   GridPanel(img);
   BeatNumbers(img);
   BottomPanels(img);
-  Screw(img, 318, 8);
-  Screw(img, 318, 50);
   return img;
 }
 

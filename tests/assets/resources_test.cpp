@@ -1,0 +1,86 @@
+// The pictures and the silent sound embedded in the program: every number
+// the program asks for is there at the size of the control that shows it.
+#include "platform/resources.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "platform/picture.h"
+#include "platform/sound.h"
+#include "platform/sound_data.h"
+
+namespace {
+
+struct Expected {
+  int number, width, height;
+};
+
+TEST(Resources, EveryPictureIsPresentAtItsControlsSize) {
+  const Expected pictures[] = {
+      {168, 13, 12}, {169, 13, 12}, {170, 15, 16}, {171, 13, 9},  {172, 13, 9},    {173, 15, 16},
+      {174, 12, 12}, {175, 13, 12}, {176, 15, 16}, {179, 15, 16}, {181, 512, 15},  {182, 16, 15},
+      {184, 13, 12}, {187, 64, 64}, {188, 12, 9},  {189, 12, 9},  {190, 12, 9},    {191, 12, 9},
+      {192, 12, 9},  {193, 59, 20}, {194, 13, 12}, {195, 13, 12}, {198, 45, 10},   {199, 45, 10},
+      {200, 45, 10}, {201, 19, 10}, {202, 24, 17}, {203, 13, 12}, {205, 670, 478}, {206, 13, 12},
+      {207, 13, 12},
+  };
+  for (const Expected& e : pictures) {
+    const fw::PictureRef pic = fw::GetPicture(e.number);
+    ASSERT_TRUE(pic) << "picture " << e.number;
+    EXPECT_EQ(pic->Width(), e.width) << "picture " << e.number;
+    EXPECT_EQ(pic->Height(), e.height) << "picture " << e.number;
+  }
+  for (int unused : {177, 178, 180, 183, 185, 186, 196, 197, 204, 208}) {
+    EXPECT_FALSE(fw::GetPicture(unused)) << "picture " << unused;
+  }
+}
+
+double MeanDifference(const fw::Picture& a, const fw::Picture& b) {
+  double sum = 0;
+  for (int y = 0; y < a.Height(); ++y)
+    for (int x = 0; x < a.Width(); ++x) {
+      const fw::Color p = a.Pixel(x, y), q = b.Pixel(x, y);
+      sum += std::abs(fw::RedOf(p) - fw::RedOf(q)) + std::abs(fw::GreenOf(p) - fw::GreenOf(q)) +
+             std::abs(fw::BlueOf(p) - fw::BlueOf(q));
+    }
+  return sum / (a.Width() * a.Height() * 3);
+}
+
+double MeanBrightness(const fw::Picture& a) {
+  double sum = 0;
+  for (int y = 0; y < a.Height(); ++y)
+    for (int x = 0; x < a.Width(); ++x) {
+      const fw::Color p = a.Pixel(x, y);
+      sum += fw::RedOf(p) + fw::GreenOf(p) + fw::BlueOf(p);
+    }
+  return sum / (a.Width() * a.Height() * 3);
+}
+
+TEST(Resources, StepFacesTellOffAndTheThreeVelocitiesApart) {
+  // off, velocity 10, 50, 100
+  const fw::PictureRef faces[] = {fw::GetPicture(176), fw::GetPicture(173), fw::GetPicture(170),
+                                  fw::GetPicture(179)};
+  for (const auto& f : faces) ASSERT_TRUE(f);
+  for (int i = 0; i < 4; ++i)
+    for (int j = i + 1; j < 4; ++j)
+      EXPECT_GT(MeanDifference(*faces[i], *faces[j]), 12.0) << i << " vs " << j;
+  EXPECT_LT(MeanBrightness(*faces[2]), MeanBrightness(*faces[3]));
+  // The lamp of the step pointer stands out from the unlit strip under it.
+  const fw::PictureRef strip = fw::GetPicture(181), lamp = fw::GetPicture(182);
+  ASSERT_TRUE(strip && lamp);
+  EXPECT_GT(MeanBrightness(*lamp), MeanBrightness(*strip) + 10);
+}
+
+TEST(Resources, TheSilentSoundIsPresentAndShort) {
+  const fw::SoundRef blank = fw::GetSound(168);
+  ASSERT_TRUE(blank);
+  EXPECT_GT(blank->DurationSeconds(), 0.0);
+  EXPECT_LT(blank->DurationSeconds(), 0.5);
+  ASSERT_TRUE(blank->Data());
+  for (float v : blank->Data()->samples)
+    ASSERT_EQ(v, 0.0f) << "the empty row's sound is not silent";
+  EXPECT_FALSE(fw::GetSound(169));
+}
+
+}  // namespace
