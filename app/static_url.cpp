@@ -1,27 +1,7 @@
 #include "app/static_url.h"
 
-#include <utility>
-
 #include "platform/application.h"
 #include "platform/events.h"
-
-namespace {
-
-stStaticURL::Opener& CurrentOpener() {
-  static stStaticURL::Opener opener;
-  return opener;
-}
-
-void OpenAddress(const std::string& address) {
-  if (CurrentOpener())
-    CurrentOpener()(address);
-  else
-    fw::ShowURL(address);
-}
-
-}  // namespace
-
-void stStaticURL::SetOpener(Opener opener) { CurrentOpener() = std::move(opener); }
 
 stStaticURL::stStaticURL() {
   InstallEventHandler("Open", fw::PlainHandler([this](fw::Control&) { Event_Open(); }));
@@ -60,6 +40,6 @@ void stStaticURL::Event_MouseUp(int x, int y) {
   // Only a release strictly inside the label opens the address; the edges
   // count as outside.
   bool inside = x > 0 && x < Width() && y > 0 && y < Height();
-  if (inside) OpenAddress(URL.empty() ? Text() : URL);
+  if (inside) fw::ShowURL(URL.empty() ? Text() : URL);
   SetTextColor(kReleasedColor);
 }

@@ -1,7 +1,6 @@
 // A text label that opens an address when it is clicked and shows the
 // pointer's state in its text colour.
 #pragma once
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -27,8 +26,4 @@ class stStaticURL : public fw::StaticText {
   void Event_MouseExit();
   bool Event_MouseDown(int x, int y);
   void Event_MouseUp(int x, int y);
-
-  // What opens an address: fw::ShowURL, unless a test installs its own.
-  using Opener = std::function<void(const std::string& address)>;
-  static void SetOpener(Opener opener);
 };

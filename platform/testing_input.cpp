@@ -77,13 +77,15 @@ void Drag(Window& w, int x, int y) {
 }
 
 void Release(Window& w, int x, int y) {
-  Target t;
-  if (!Locate(w, x, y, &t)) return;
-  Send(t, Qt::NoButton, QEvent::MouseMove);
   Qt::MouseButton released = g_pressed == Qt::NoButton ? Qt::LeftButton : g_pressed;
+  Target t;
+  // A press that closed its window leaves nothing to release on; the button
+  // is up all the same, or every later move would count as a drag.
+  bool shown = Locate(w, x, y, &t);
+  if (shown) Send(t, Qt::NoButton, QEvent::MouseMove);
   g_buttons &= ~released;
   g_pressed = Qt::NoButton;
-  Send(t, released, QEvent::MouseButtonRelease);
+  if (shown) Send(t, released, QEvent::MouseButtonRelease);
   g_mods = Qt::NoModifier;
 }
 
