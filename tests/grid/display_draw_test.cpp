@@ -20,36 +20,6 @@ fw::PictureRef WhiteDisplay() {
   return p;
 }
 
-TEST(StepLine, DrawsExactlyFifteenPixelsInTheGivenPen) {
-  auto p = fw::NewPicture(512, 128, 32);
-  grid::DrawStepLine(*p, 0, 124, 15, 255, 255);
-  EXPECT_EQ(Runs(*p, 124, 0xFFFF00), "0..14");
-  int lit = 0;
-  for (int y = 0; y < 128; ++y) lit += static_cast<int>(Runs(*p, y, kBlack) != "0..511");
-  EXPECT_EQ(lit, 1);
-
-  grid::DrawStepLine(*p, grid::StepX(32), 16, 15, 150, 255);  // blue stays 0
-  EXPECT_EQ(Runs(*p, 16, 0x96FF00), "496..510");
-}
-
-TEST(StepLine, EraseCoversTheLineAndTheGapLeftOfIt) {
-  auto p = WhiteDisplay();
-  grid::EraseStepLine(*p, grid::StepX(1), 124);
-  EXPECT_EQ(Runs(*p, 124, kBlack), "0..14");
-  grid::EraseStepLine(*p, grid::StepX(5), 124);
-  EXPECT_EQ(Runs(*p, 124, kBlack), "0..14,63..78");
-  EXPECT_EQ(Runs(*p, 123, kBlack), "");
-  EXPECT_EQ(Runs(*p, 125, kBlack), "");
-}
-
-TEST(StepLine, RowBandErasesOnlyItsOwnRow) {
-  auto p = WhiteDisplay();
-  grid::EraseRowBand(*p, 122);
-  EXPECT_EQ(Runs(*p, 122, kBlack), "0..511");
-  EXPECT_EQ(Runs(*p, 121, kBlack), "");
-  EXPECT_EQ(Runs(*p, 123, kBlack), "");
-}
-
 TEST(Separators, OnePairPerStepUpToThePatternLength) {
   auto p = WhiteDisplay();
   grid::DrawSeparators(*p, 20);
@@ -93,33 +63,6 @@ TEST(SwingGaps, LevelEightCutsSixteenGapsAndStopsAtTheLength) {
   auto none = WhiteDisplay();
   grid::DrawSwingGaps(*none, 0, 32);
   EXPECT_EQ(Runs(*none, 0, kBlack), "");
-}
-
-TEST(Clear, BlackensAllAndShadesTheTail) {
-  auto p = WhiteDisplay();
-  grid::ClearToBlack(*p, 670, 478);
-  for (int y : {0, 127}) EXPECT_EQ(Runs(*p, y, kBlack), "0..511");
-  EXPECT_EQ(p->Graphics().ForeColor, 0xFFFF00u);
-  grid::ShadeTail(*p, 28);
-  EXPECT_EQ(Runs(*p, 0, 0x141414), "448..511");
-  EXPECT_EQ(Runs(*p, 127, 0x141414), "448..511");
-  grid::ShadeTail(*p, 20);
-  EXPECT_EQ(Runs(*p, 127, 0x141414), "320..511");
-  auto q = fw::NewPicture(512, 128, 32);
-  grid::ShadeTail(*q, 32);
-  EXPECT_EQ(Runs(*q, 0, kBlack), "0..511");
-}
-
-TEST(StepLook, RowHeightsInEveryIntervalMode) {
-  struct Mode {
-    int bottompixel, linemodifier, row2, row10;
-  };
-  for (Mode m : {Mode{136, 12, 112, 16}, Mode{125, 1, 123, 115}, Mode{131, 7, 117, 61},
-                 Mode{126, 2, 122, 106}}) {
-    EXPECT_EQ(grid::RowY(1, m.bottompixel, m.linemodifier), 124);
-    EXPECT_EQ(grid::RowY(2, m.bottompixel, m.linemodifier), m.row2);
-    EXPECT_EQ(grid::RowY(10, m.bottompixel, m.linemodifier), m.row10);
-  }
 }
 
 TEST(StepLook, PenAndFaceByVelocity) {
