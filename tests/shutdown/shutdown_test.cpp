@@ -66,6 +66,18 @@ TEST(Shutdown, ClosingTheWindowAndQuitEndAlike) {
   EXPECT_EQ(quit.exitCode, 0);
   EXPECT_EQ(quit.released, order);
 
+  // Closing while playing: the playback loop still reads the document when
+  // the loop ends, and must be over before the window goes.
+  Life playing = Live([](App&) {
+    Window1& w = Window1::Instance();
+    w.StartPlayback();
+    EXPECT_TRUE(w.playon);
+    fw::testing::ProcessEvents(50);
+    w.Close();
+  });
+  EXPECT_EQ(playing.exitCode, 0);
+  EXPECT_EQ(playing.released, order);
+
   std::filesystem::remove_all(folder);
 }
 
