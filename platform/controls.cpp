@@ -27,6 +27,14 @@ bool AsInt(const PropertyValue& v, int* out) {
   if (v.hasValue) *out = v.integer;
   return true;
 }
+// The same, refusing (and not storing) a value outside lo..hi.
+bool AsIntIn(const PropertyValue& v, int* out, int lo, int hi) {
+  if (v.type != T::Integer) return false;
+  if (!v.hasValue) return true;
+  if (v.integer < lo || v.integer > hi) return false;
+  *out = v.integer;
+  return true;
+}
 bool AsBool(const PropertyValue& v, bool* out) {
   if (v.type != T::Boolean) return false;
   *out = v.boolean;
@@ -50,7 +58,7 @@ bool SetTextStyle(TextStyle& s, std::string_view name, const PropertyValue& v, b
   if (name == "TextFont")
     *ok = AsString(v, &s.font);
   else if (name == "TextSize")
-    *ok = AsInt(v, &s.size) && s.size >= 0 && s.size <= 1000;
+    *ok = AsIntIn(v, &s.size, 0, 1000);
   else if (name == "Bold")
     *ok = AsBool(v, &s.bold);
   else if (name == "Italic")
@@ -187,18 +195,20 @@ bool Control::SetProperty(std::string_view name, const PropertyValue& v) {
   Impl& d = *impl_;
   bool ok = true;
   if (name == "Name") {
-    ok = AsString(v, &d.name) && !d.name.empty();
+    std::string n;
+    if (!AsString(v, &n) || n.empty()) return false;
+    d.name = std::move(n);
   } else if (name == "Index") {
     if (v.type != T::Integer) return false;
     d.index = v.hasValue ? v.integer : kNoIndex;
   } else if (name == "Left") {
-    ok = AsInt(v, &d.left);
+    ok = AsIntIn(v, &d.left, -32000, 32000);
   } else if (name == "Top") {
-    ok = AsInt(v, &d.top);
+    ok = AsIntIn(v, &d.top, -32000, 32000);
   } else if (name == "Width") {
-    ok = AsInt(v, &d.width) && d.width >= 0;
+    ok = AsIntIn(v, &d.width, 0, 32000);
   } else if (name == "Height") {
-    ok = AsInt(v, &d.height) && d.height >= 0;
+    ok = AsIntIn(v, &d.height, 0, 32000);
   } else if (name == "Visible") {
     bool b = true;
     if (!AsBool(v, &b)) return false;
@@ -279,7 +289,7 @@ bool StaticText::SetProperty(std::string_view name, const PropertyValue& v) {
   } else if (name == "Text") {
     ok = AsString(v, &d.text);
   } else if (name == "TextAlign") {
-    ok = AsInt(v, &d.align) && d.align >= 0 && d.align <= 2;
+    ok = AsIntIn(v, &d.align, 0, 2);
   } else if (name == "TextColor") {
     ok = AsColor(v, &d.textColor);
   } else if (name == "Multiline") {
@@ -323,13 +333,13 @@ bool EditField::SetProperty(std::string_view name, const PropertyValue& v) {
   } else if (name == "Border") {
     ok = AsBool(v, &d.border);
   } else if (name == "Alignment") {
-    ok = AsInt(v, &d.align) && d.align >= 0 && d.align <= 3;
+    ok = AsIntIn(v, &d.align, 0, 3);
   } else if (name == "ReadOnly") {
     ok = AsBool(v, &d.readOnly);
   } else if (name == "Password") {
     ok = AsBool(v, &d.password);
   } else if (name == "LimitText") {
-    ok = AsInt(v, &d.limitText) && d.limitText >= 0;
+    ok = AsIntIn(v, &d.limitText, 0, 1 << 20);
   } else if (name == "Multiline") {
     // One line of text; a multi-line field is not supported.
     ok = v.type == T::Boolean && !v.boolean;
@@ -361,7 +371,7 @@ bool Oval::SetProperty(std::string_view name, const PropertyValue& v) {
   else if (name == "BorderColor")
     ok = AsColor(v, &d.borderColor);
   else if (name == "BorderWidth")
-    ok = AsInt(v, &d.borderWidth) && d.borderWidth >= 0;
+    ok = AsIntIn(v, &d.borderWidth, 0, 1000);
   else
     return Control::SetProperty(name, v);
   if (ok) d.SyncAppearance();
@@ -393,13 +403,13 @@ bool BevelButton::SetProperty(std::string_view name, const PropertyValue& v) {
   } else if (name == "CaptionPlacement") {
     ok = AsInt(v, &b.captionPlacement);
   } else if (name == "CaptionDelta") {
-    ok = AsInt(v, &b.captionDelta) && b.captionDelta >= -1000 && b.captionDelta <= 1000;
+    ok = AsIntIn(v, &b.captionDelta, -1000, 1000);
   } else if (name == "IconAlign") {
     ok = AsInt(v, &b.iconAlign);
   } else if (name == "IconDX") {
-    ok = AsInt(v, &b.iconDX) && b.iconDX >= -1000 && b.iconDX <= 1000;
+    ok = AsIntIn(v, &b.iconDX, -1000, 1000);
   } else if (name == "IconDY") {
-    ok = AsInt(v, &b.iconDY) && b.iconDY >= -1000 && b.iconDY <= 1000;
+    ok = AsIntIn(v, &b.iconDY, -1000, 1000);
   } else if (name == "Bevel") {
     ok = AsInt(v, &b.bevel);
   } else if (name == "Value") {

@@ -392,7 +392,7 @@ void Window::Show() {
     }
     top->show();
   }
-  top->raise();
+  if (QGuiApplication::platformName() != QLatin1String("offscreen")) top->raise();
   top->activateWindow();
 }
 

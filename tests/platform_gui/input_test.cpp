@@ -1,0 +1,194 @@
+// Input delivered to a real window: routing by position, the MouseDown
+// contract, contextual clicks, enter/exit on disabled controls, typed keys.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/controls.h"
+#include "platform/events.h"
+#include "platform/testing.h"
+#include "platform/window.h"
+
+namespace {
+
+using fw::testing::Button;
+
+// A window that logs every event it and its controls receive.
+class LogWindow : public fw::Window {
+ public:
+  std::vector<std::string> log;
+  bool downResult = true;
+
+  void Layout() override {
+    SetProperty("Width", Int(300));
+    SetProperty("Height", Int(200));
+    SetProperty("Title", Str("Input test"));
+  }
+  void CreateControls() override {
+    Track(New<fw::Canvas>("A"), 10, 10, 40, 40);
+    Track(New<fw::Canvas>("B"), 30, 30, 40, 40);  // overlaps A, created later
+    auto& d = New<fw::Canvas>("D");
+    Track(d, 150, 10, 30, 30);
+    d.SetEnabled(false);
+    auto& field = New<fw::EditField>("Field");
+    Place(field, 150, 100, 100, 20);
+    field.InstallEventHandler("MouseEnter", fw::PlainHandler([this](fw::Control& c) {
+                                log.push_back("enter " + c.Name());
+                                c.SetEnabled(true);
+                              }));
+    field.InstallEventHandler("MouseExit", fw::PlainHandler([this](fw::Control& c) {
+                                log.push_back("exit " + c.Name());
+                                c.SetEnabled(false);
+                              }));
+    field.SetEnabled(false);
+  }
+  bool Event_MouseDown(int x, int y) override {
+    log.push_back("window down " + std::to_string(x) + "," + std::to_string(y));
+    return false;
+  }
+  bool Event_KeyDown(const std::string& key) override {
+    log.push_back("key [" + key + "]");
+    return false;
+  }
+
+ private:
+  static fw::PropertyValue Int(int v) {
+    fw::PropertyValue p;
+    p.integer = v;
+    return p;
+  }
+  static fw::PropertyValue Str(const std::string& s) {
+    fw::PropertyValue p;
+    p.type = fw::PropertyValue::Type::String;
+    p.string = s;
+    return p;
+  }
+  void Place(fw::Control& c, int x, int y, int w, int h) {
+    c.SetLeft(x);
+    c.SetTop(y);
+    c.SetWidth(w);
+    c.SetHeight(h);
+  }
+  void Track(fw::Control& c, int x, int y, int w, int h) {
+    Place(c, x, y, w, h);
+    auto at = [](int x, int y) { return std::to_string(x) + "," + std::to_string(y); };
+    c.InstallEventHandler("MouseDown",
+                          fw::MouseDownHandler([this, at](fw::Control& me, int x, int y) {
+                            log.push_back("down " + me.Name() + " " + at(x, y) +
+                                          (fw::IsContextualClick() ? " contextual" : ""));
+                            return downResult;
+                          }));
+    c.InstallEventHandler("MouseDrag", fw::MouseHandler([this, at](fw::Control& me, int x, int y) {
+                            log.push_back("drag " + me.Name() + " " + at(x, y));
+                          }));
+    c.InstallEventHandler("MouseUp", fw::MouseHandler([this, at](fw::Control& me, int x, int y) {
+                            log.push_back("up " + me.Name() + " " + at(x, y));
+                          }));
+    c.InstallEventHandler("MouseEnter", fw::PlainHandler([this](fw::Control& me) {
+                            log.push_back("enter " + me.Name());
+                          }));
+    c.InstallEventHandler("MouseExit", fw::PlainHandler([this](fw::Control& me) {
+                            log.push_back("exit " + me.Name());
+                          }));
+  }
+};
+
+class InputTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    w = new LogWindow;
+    w->Construct();
+    fw::testing::ProcessEvents();
+    fw::testing::MoveMouse(*w, 290, 190);  // start on the bare window
+    w->log.clear();
+  }
+  void TearDown() override {
+    delete w;
+    fw::testing::ProcessEvents();
+  }
+  std::vector<std::string> Only(const std::string& prefix) const {
+    std::vector<std::string> out;
+    for (const auto& e : w->log)
+      if (e.rfind(prefix, 0) == 0) out.push_back(e);
+    return out;
+  }
+  LogWindow* w = nullptr;
+};
+
+TEST_F(InputTest, ClicksAreRoutedByPosition) {
+  fw::testing::Click(*w, 15, 15);    // only A
+  fw::testing::Click(*w, 35, 35);    // A and B overlap: B was created later
+  fw::testing::Click(*w, 100, 150);  // no control: the window
+  using V = std::vector<std::string>;
+  EXPECT_EQ(Only("down"), (V{"down A 5,5", "down B 5,5"}));
+  EXPECT_EQ(Only("window"), (V{"window down 100,150"}));
+  EXPECT_EQ(w->MouseX(), 100);
+  EXPECT_EQ(w->MouseY(), 150);
+}
+
+TEST_F(InputTest, MouseDownTrueSendsDragAndUpToTheSameControl) {
+  fw::testing::Press(*w, 15, 15);
+  fw::testing::Drag(*w, 35, 35);  // over B now, still A's press
+  fw::testing::Drag(*w, 120, 5);  // outside every control
+  fw::testing::Release(*w, 120, 5);
+  using V = std::vector<std::string>;
+  EXPECT_EQ(Only("down"), (V{"down A 5,5"}));
+  EXPECT_EQ(Only("drag"), (V{"drag A 25,25", "drag A 110,-5"}));
+  EXPECT_EQ(Only("up"), (V{"up A 110,-5"}));
+}
+
+TEST_F(InputTest, MouseDownFalseSendsNeitherDragNorUp) {
+  w->downResult = false;
+  fw::testing::Press(*w, 15, 15);
+  fw::testing::Drag(*w, 20, 20);
+  fw::testing::Release(*w, 20, 20);
+  EXPECT_EQ(Only("down").size(), 1u);
+  EXPECT_TRUE(Only("drag").empty());
+  EXPECT_TRUE(Only("up").empty());
+  EXPECT_TRUE(Only("window").empty());  // the control took the press
+}
+
+TEST_F(InputTest, RightClickAndCtrlClickAreContextual) {
+  w->downResult = false;
+  fw::testing::Click(*w, 15, 15);
+  fw::testing::Click(*w, 15, 15, Button::Right);
+  fw::testing::Click(*w, 15, 15, Button::Left, /*ctrl=*/true);
+  using V = std::vector<std::string>;
+  EXPECT_EQ(Only("down"), (V{"down A 5,5", "down A 5,5 contextual", "down A 5,5 contextual"}));
+  EXPECT_FALSE(fw::IsContextualClick());  // only while the press is handled
+}
+
+TEST_F(InputTest, DisabledControlGetsEnterAndExitButNoPress) {
+  fw::testing::MoveMouse(*w, 160, 20);
+  fw::testing::Click(*w, 160, 20);
+  fw::testing::MoveMouse(*w, 290, 20);
+  using V = std::vector<std::string>;
+  EXPECT_EQ(w->log, (V{"enter D", "window down 160,20", "exit D"}));
+}
+
+TEST_F(InputTest, FieldEnabledOnlyUnderThePointerTakesKeysOnlyThen) {
+  auto& field = w->Get<fw::EditField>("Field");
+  fw::testing::MoveMouse(*w, 160, 110);
+  EXPECT_TRUE(field.Enabled());
+  fw::testing::Click(*w, 160, 110);
+  fw::testing::TypeKey(*w, "x");
+  EXPECT_EQ(field.Text(), "x");
+  fw::testing::MoveMouse(*w, 290, 190);  // leaving disables it: keys go to the window
+  EXPECT_FALSE(field.Enabled());
+  fw::testing::TypeKey(*w, "y");
+  EXPECT_EQ(field.Text(), "x");
+  using V = std::vector<std::string>;
+  EXPECT_EQ(Only("key"), (V{"key [y]"}));
+  EXPECT_EQ(Only("enter"), (V{"enter Field"}));
+  EXPECT_EQ(Only("exit"), (V{"exit Field"}));
+}
+
+TEST_F(InputTest, TypedKeysReachTheWindowWhenNothingHasFocus) {
+  fw::testing::Click(*w, 15, 15);  // a canvas never takes the focus
+  for (const char* k : {"a", " ", "\b", ".", ","}) fw::testing::TypeKey(*w, k);
+  using V = std::vector<std::string>;
+  EXPECT_EQ(Only("key"), (V{"key [a]", "key [ ]", "key [\b]", "key [.]", "key [,]"}));
+}
+
+}  // namespace
