@@ -1,12 +1,15 @@
 // Follows the relation between output frames and the microsecond clock.
 //
 // Whoever pulls audio (the device callback, the capture sink) reports the
-// clock reading at each block. The readings jitter (scheduling, the driver's
-// own rhythm) and the audio clock drifts against CLOCK_MONOTONIC, so a
-// second-order delay-locked loop smooths them: the mapping moves by a small
-// fraction of each error, follows drift without jumps, and starts afresh only
-// after a gross break (a stall, a device restart).
+// clock reading at each block. The readings jitter, and always late rather
+// than early: a block is made when the system gets round to it. And the audio
+// clock drifts against CLOCK_MONOTONIC. So each block's error is taken as the
+// smallest lateness over the last few blocks (the punctual readings; a late
+// wake-up changes nothing), and a second-order delay-locked loop smooths that:
+// the mapping moves by a small fraction of each error, follows drift without
+// jumps, and starts afresh only after a gross break (a stall, a restart).
 #pragma once
+#include <array>
 #include <cstdint>
 
 namespace fw {
@@ -28,8 +31,18 @@ class ClockTracker {
 
   // Errors above this restart the loop.
   static constexpr double kRestartMicros = 20000;
+  // How many recent readings the punctual one is sought among.
+  static constexpr int kWindow = 32;
 
  private:
+  struct Reading {
+    int64_t frame;
+    double micros;
+  };
+
+  void Restart(double nowMicros, int64_t frame);
+  double Limit(double microsPerFrame) const;
+
   const double nominalMicrosPerFrame_;
   const double bandwidthHz_;
   bool started_ = false;
@@ -38,8 +51,9 @@ class ClockTracker {
   double microsPerFrame_;
   int64_t restartFrame_ = 0;
   double restartMicros_ = 0;
-
-  double Limit(double microsPerFrame) const;
+  std::array<Reading, kWindow> recent_{};
+  int recentCount_ = 0;
+  int recentNext_ = 0;
 };
 
 }  // namespace fw

@@ -118,9 +118,13 @@ void Mixer::Activate(const Command& c, int64_t blockStart) {
   v.gainLeft = c.gainLeft;
   v.gainRight = c.gainRight;
   v.slot = c.slot;
-  v.startFrame = clockSet_
-                     ? clockFrame_ + std::llround((c.atMicros - clockMicros_) / microsPerFrame_)
-                     : blockStart;
+  v.atMicros = c.atMicros;
+  v.startFrame = FrameOf(c.atMicros, blockStart);
+}
+
+int64_t Mixer::FrameOf(double micros, int64_t blockStart) const {
+  if (!clockSet_) return blockStart;
+  return clockFrame_ + std::llround((micros - clockMicros_) / microsPerFrame_);
 }
 
 void Mixer::TakeCommands(int64_t blockStart) {
@@ -147,6 +151,8 @@ void Mixer::TakeCommands(int64_t blockStart) {
 void Mixer::MixVoice(Voice& v, float* out, int frames, int64_t blockStart) {
   int64_t begin = 0;
   if (!v.started) {
+    // The mapping may have been refined (or restarted) since it was queued.
+    v.startFrame = FrameOf(v.atMicros, blockStart);
     const int64_t offset = v.startFrame - blockStart;
     if (offset >= frames) return;
     begin = std::max<int64_t>(0, offset);  // a late voice starts at once, whole
