@@ -1,0 +1,215 @@
+// Kit save, the replace dialog, new kit and the kit-name field.
+#include "app/assets.h"
+#include "files/replace_dialog.h"
+#include "tests/files/files_fixture.h"
+
+namespace filestest {
+namespace {
+
+using Kind = fw::testing::DialogKind;
+const std::string kTenEmpty = "Empty*Empty*Empty*Empty*Empty*Empty*Empty*Empty*Empty*Empty*";
+
+class KitSave : public FilesTest {
+ protected:
+  void Save(const fs::path& parent) {
+    Answer({parent.string()});
+    EXPECT_FALSE(w.KitSave_MouseDown(w.Get<fw::Canvas>("KitSave"), 1, 1));
+  }
+  void SetRow(int row, const fs::path& file) {
+    w.SoundItem(row) = std::make_shared<fw::FolderItem>(file);
+    w.StaticText3(row).SetText(file.filename().string());
+  }
+  static wSaveReplace* Dialog() {
+    return static_cast<wSaveReplace*>(fw::GetImplicitWindow("wSaveReplace"));
+  }
+  void Press(const char* button) {
+    auto& b = Dialog()->Get<fw::PushButton>(button);
+    fw::testing::Click(*Dialog(), b.Left() + b.Width() / 2, b.Top() + b.Height() / 2);
+    fw::testing::ProcessEvents(0);
+  }
+};
+
+TEST_F(KitSave, AnEmptyKitIsItsKitFileAlone) {
+  fs::create_directories(dir / "kits");
+  Save(dir / "kits");
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(asked[0].kind, Kind::SelectFolder);
+  EXPECT_EQ(asked[0].suggested, (dir / "app" / "TKTRKits").string());
+  EXPECT_EQ(Listing(dir / "kits" / "Untitled Kit"), std::vector<std::string>{"Untitled Kit.trk"});
+  EXPECT_EQ(ReadText(dir / "kits" / "Untitled Kit" / "Untitled Kit.trk"), kTenEmpty);
+  ASSERT_TRUE(w.SaveTo);
+  EXPECT_EQ(w.SaveTo->Path(), dir / "kits");
+  EXPECT_TRUE(Messages().empty());
+  EXPECT_FALSE(Dialog());
+}
+
+TEST_F(KitSave, SoundsOfRowsOneAndFiveAreCopiedBesideTheKitFile) {
+  fs::create_directories(dir / "src");
+  WriteWav(dir / "src" / "kick.wav", 300);
+  WriteWav(dir / "src" / "clap.wav", 400);
+  SetRow(1, dir / "src" / "kick.wav");
+  SetRow(5, dir / "src" / "clap.wav");
+  w.KitName1().SetText("My.Rock");
+  Save(dir);
+  const fs::path kit = dir / "My.Rock";
+  EXPECT_EQ(Listing(kit), (std::vector<std::string>{"My.Rock.trk", "clap.wav", "kick.wav"}));
+  EXPECT_EQ(ReadText(kit / "My.Rock.trk"),
+            "kick.wav*Empty*Empty*Empty*clap.wav*Empty*Empty*Empty*Empty*Empty*");
+  EXPECT_EQ(ReadText(kit / "clap.wav"), ReadText(dir / "src" / "clap.wav"));
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(KitSave, ExistingKitFolderAsksFirstAndNoKeepsItAsItWas) {
+  fs::create_directories(dir / "Untitled Kit");
+  WriteText(dir / "Untitled Kit" / "Untitled Kit.trk", "old");
+  Save(dir);
+  ASSERT_TRUE(Dialog());
+  EXPECT_EQ(Dialog()->Title(), "Replace");
+  EXPECT_EQ(ReadText(dir / "Untitled Kit" / "Untitled Kit.trk"), "old");
+  // A second save onto the existing folder shows the same dialog.
+  wSaveReplace* first = Dialog();
+  Save(dir);
+  EXPECT_EQ(Dialog(), first);
+  EXPECT_EQ(fw::OpenWindows().size(), 2u);
+
+  Press("PushButton2");  // "No"
+  EXPECT_FALSE(Dialog());
+  EXPECT_EQ(Listing(dir / "Untitled Kit"), std::vector<std::string>{"Untitled Kit.trk"});
+  EXPECT_EQ(ReadText(dir / "Untitled Kit" / "Untitled Kit.trk"), "old");
+  ASSERT_TRUE(w.SaveTo);  // "No" leaves the chosen folder
+
+  // The close box writes nothing either.
+  Save(dir);
+  ASSERT_TRUE(Dialog());
+  Dialog()->Close();
+  fw::testing::ProcessEvents(0);
+  EXPECT_FALSE(Dialog());
+  EXPECT_EQ(ReadText(dir / "Untitled Kit" / "Untitled Kit.trk"), "old");
+}
+
+TEST_F(KitSave, YesWritesTheKitAsItStandsWhenPressed) {
+  fs::create_directories(dir / "Drums");
+  WriteWav(dir / "Drums" / "old.wav");
+  WriteText(dir / "Drums" / "Drums.trk", "old");
+  w.KitName1().SetText("Drums");
+  Save(dir);
+  ASSERT_TRUE(Dialog());
+  // Changed while the dialog is open: these are what "Yes" writes.
+  fs::create_directories(dir / "src");
+  WriteWav(dir / "src" / "new.wav");
+  SetRow(2, dir / "src" / "new.wav");
+  w.KitName1().SetText("Drums2");
+  Press("PushButton1");  // "Yes"
+  EXPECT_FALSE(Dialog());
+  EXPECT_EQ(Listing(dir / "Drums2"), (std::vector<std::string>{"Drums2.trk", "new.wav"}));
+  EXPECT_EQ(ReadText(dir / "Drums2" / "Drums2.trk"),
+            "Empty*new.wav*Empty*Empty*Empty*Empty*Empty*Empty*Empty*Empty*");
+
+  // Into the existing folder itself: older files stay, the kit file is new.
+  w.KitName1().SetText("Drums");
+  Save(dir);
+  Press("PushButton1");
+  EXPECT_EQ(Listing(dir / "Drums"), (std::vector<std::string>{"Drums.trk", "new.wav", "old.wav"}));
+  EXPECT_EQ(ReadText(dir / "Drums" / "Drums.trk"),
+            "Empty*new.wav*Empty*Empty*Empty*Empty*Empty*Empty*Empty*Empty*");
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(KitSave, SavingAKitOntoItsOwnFolderKeepsItsSounds) {
+  fs::create_directories(dir / "Rock");
+  WriteWav(dir / "Rock" / "kick.wav", 500);
+  const std::string sound = ReadText(dir / "Rock" / "kick.wav");
+  SetRow(1, dir / "Rock" / "kick.wav");
+  w.KitName1().SetText("Rock");
+  Save(dir);
+  Press("PushButton1");
+  EXPECT_EQ(ReadText(dir / "Rock" / "kick.wav"), sound);
+  EXPECT_EQ(ReadText(dir / "Rock" / "Rock.trk"), "kick.wav*" + kTenEmpty.substr(6));
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(KitSave, YesAfterACancelledSaveOnlyCloses) {
+  fs::create_directories(dir / "Untitled Kit");
+  Save(dir);
+  ASSERT_TRUE(Dialog());
+  Answer({""});
+  w.KitSave_MouseDown(w.Get<fw::Canvas>("KitSave"), 1, 1);
+  EXPECT_FALSE(w.SaveTo);
+  Press("PushButton1");
+  EXPECT_FALSE(Dialog());
+  EXPECT_TRUE(Listing(dir / "Untitled Kit").empty());
+}
+
+TEST_F(KitSave, NamesThatLeaveTheFolderAreRefused) {
+  fs::create_directories(dir / "kits");
+  for (const char* name : {"", ".", "..", "a/b", "../escape"}) {
+    fw::testing::ClearMessages();
+    w.KitName1().SetText(name);
+    Save(dir / "kits");
+    ASSERT_EQ(Messages().size(), 1u) << name;
+    EXPECT_EQ(Messages()[0].rfind("The kit name \"" + std::string(name) + "\" can't be used", 0),
+              0u);
+    EXPECT_FALSE(Dialog());
+  }
+  EXPECT_TRUE(Listing(dir / "kits").empty());
+  EXPECT_EQ(Listing(dir), (std::vector<std::string>{"app", "kits"}));
+}
+
+TEST_F(KitSave, FailuresAreReportedNotHidden) {
+  // A file where the kit folder should go: it "exists", so the dialog asks,
+  // and "Yes" cannot make the folder.
+  WriteText(dir / "Untitled Kit", "a file");
+  Save(dir);
+  Press("PushButton1");
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].rfind("The kit folder \"Untitled Kit\" could not be created: ", 0), 0u)
+      << Messages()[0];
+  EXPECT_EQ(ReadText(dir / "Untitled Kit"), "a file");
+
+  // A row whose sound file has gone: the kit is written, the loss reported.
+  fw::testing::ClearMessages();
+  SetRow(3, dir / "vanished.wav");
+  w.KitName1().SetText("Lost");
+  Save(dir);
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_NE(Messages()[0].find("could not be copied into it: vanished.wav."), std::string::npos)
+      << Messages()[0];
+  EXPECT_EQ(Listing(dir / "Lost"), std::vector<std::string>{"Lost.trk"});
+}
+
+TEST_F(KitSave, NewKitEmptiesEveryRowAndKeepsThePatterns) {
+  OwnSounds();
+  w.Hit(1, 2, 3) = 1;
+  w.SV(1, 2, 3) = 100;
+  SetRow(2, dir / "x.wav");
+  w.lineColor(2, 0) = 0;
+  w.Oval1(2).SetFillColor(fw::RGB(0, 255, 0));
+  w.KitName1().SetText("Rock");
+  blank()->Pan = 40;
+  EXPECT_FALSE(w.KitNew_MouseDown(w.Get<fw::Canvas>("KitNew"), 1, 1));
+  for (int row = 1; row <= 10; ++row) {
+    EXPECT_EQ(w.StaticText3(row).Text(), "Empty");
+    EXPECT_EQ(w.StaticText3(row).TextColor(), 0x402527u);
+    EXPECT_FALSE(w.SoundItem(row));
+    EXPECT_EQ(w.S(row), blank());
+    EXPECT_EQ(w.lineColor(row, 0), 255);
+    EXPECT_EQ(w.lineColor(row, 1), 255);
+    EXPECT_EQ(w.Oval1(row).FillColor(), fw::RGB(255, 255, 0));
+  }
+  EXPECT_EQ(blank()->Pan, 0);
+  EXPECT_EQ(w.KitName1().Text(), "Untitled Kit");
+  EXPECT_EQ(w.Hit(1, 2, 3), 1);
+  EXPECT_EQ(w.SV(1, 2, 3), 100);
+}
+
+TEST_F(KitSave, KitNameFieldIsEnabledOnlyUnderThePointer) {
+  auto& field = w.KitName1();
+  EXPECT_FALSE(field.Enabled());
+  fw::testing::MoveMouse(w, field.Left() + 5, field.Top() + 5);
+  EXPECT_TRUE(field.Enabled());
+  fw::testing::MoveMouse(w, field.Left() + field.Width() + 40, field.Top() + 5);
+  EXPECT_FALSE(field.Enabled());
+}
+
+}  // namespace
+}  // namespace filestest
