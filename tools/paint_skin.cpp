@@ -68,10 +68,10 @@ void TitleBand(QImage& img) {
   Logo(img);
   // The bank's name shows in a display window at the right of the title.
   DrawPixelText(img, 334, 6, "BANK", kGreen, PixelFont::Small);
-  DrawWell(img, QRect(332, 14, 141, 22));
+  DrawWell(img, QRect(332, 15, 141, 17));
   // The pattern box.
   DrawPlate(img, QRect(476, 4, 189, 46));
-  DrawWell(img, QRect(542, 17, 22, 21));  // pattern number
+  DrawWell(img, QRect(542, 17, 22, 14));  // pattern number
   Heading(img, 500, 43, "CLR", kYellow, PixelFont::Small);
   Heading(img, 583, 39, "RANDOM", kYellow, PixelFont::Small);
   Heading(img, 533, 40, "SEL", kYellow, PixelFont::Small);
@@ -108,9 +108,9 @@ void VolumeColumn(QImage& img) {
 }
 
 void TimingColumn(QImage& img) {
-  Grille(img, QRect(61, 49, 62, 59));
-  DrawPlate(img, QRect(61, 110, 62, 110));
-  Heading(img, 92, 112, "SWING", kGreen, PixelFont::Small);
+  Grille(img, QRect(61, 49, 62, 57));
+  DrawPlate(img, QRect(61, 107, 62, 113));
+  Heading(img, 92, 110, "SWING", kGreen, PixelFont::Small);
   DrawWell(img, QRect(103, 117, 19, 14));
   Heading(img, 92, 138, "LENGTH", kGreen, PixelFont::Small);
   DrawWell(img, QRect(103, 144, 19, 14));
@@ -130,9 +130,9 @@ void RowPanel(QImage& img) {
   p.setRenderHint(QPainter::Antialiasing, false);
   for (int row = 1; row <= 10; ++row) {
     // The name window of the row.
-    const int top = layout::kRowTops[row];
+    const int top = layout::kLabelTops[row] - 1;
     p.end();
-    DrawWell(img, QRect(33, top, 89, 16), QColor(0x2C, 0x19, 0x1B));
+    DrawWell(img, QRect(33, top, 89, 14), QColor(0x2C, 0x19, 0x1B));
     p.begin(&img);
   }
   p.fillRect(QRect(6, 322, 116, 1), kPlateLo);
