@@ -155,6 +155,9 @@ void TypeShortcut(Window& w, const std::string& keys) {
   QKeySequence seq = QKeySequence::fromString(QString::fromStdString(keys));
   if (!top || !top->windowHandle() || seq.isEmpty()) return;
   QKeyCombination combo = seq[0];
+  // Shortcuts belong to the active window.
+  top->activateWindow();
+  QCoreApplication::processEvents();
   int code = static_cast<int>(combo.key());
   Qt::KeyboardModifiers mods = combo.keyboardModifiers();
   qt_handleKeyEvent(top->windowHandle(), QEvent::KeyPress, code, mods, QString(), false, 1);

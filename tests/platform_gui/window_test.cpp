@@ -1,0 +1,264 @@
+// Windows as the program sees them: construction order, implicit instances,
+// closing, painting, refreshes from another thread, menus.
+#include "platform/window.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/application.h"
+#include "platform/controls.h"
+#include "platform/picture.h"
+#include "platform/testing.h"
+#include "platform/thread.h"
+
+namespace {
+
+fw::PropertyValue Int(int v) {
+  fw::PropertyValue p;
+  p.integer = v;
+  return p;
+}
+fw::PropertyValue Col(fw::Color c) {
+  fw::PropertyValue p;
+  p.type = fw::PropertyValue::Type::Color;
+  p.color = c;
+  return p;
+}
+fw::PropertyValue Bool(bool b) {
+  fw::PropertyValue p;
+  p.type = fw::PropertyValue::Type::Boolean;
+  p.boolean = b;
+  return p;
+}
+
+fw::PictureRef Solid(int w, int h, fw::Color c) {
+  auto pic = fw::NewPicture(w, h, 32);
+  pic->Graphics().ForeColor = c;
+  pic->Graphics().FillRect(0, 0, w, h);
+  return pic;
+}
+
+std::vector<std::string>* g_events = nullptr;
+int g_destroyed = 0;
+
+class LifeWindow : public fw::Window {
+ public:
+  ~LifeWindow() override { ++g_destroyed; }
+  void Layout() override {
+    g_events->push_back("Layout");
+    SetProperty("Width", Int(120));
+    SetProperty("Height", Int(80));
+    SetProperty("HasBackColor", Bool(true));
+    SetProperty("BackColor", Col(0x102030));
+  }
+  void CreateControls() override {
+    g_events->push_back("CreateControls");
+    for (const char* name : {"first", "second"}) {
+      New<fw::Canvas>(name).InstallEventHandler("Open", fw::PlainHandler([](fw::Control& c) {
+                                                  g_events->push_back("Open " + c.Name());
+                                                }));
+    }
+  }
+  void Event_Open() override { g_events->push_back("Event_Open"); }
+  void Event_Close() override { g_events->push_back("Event_Close"); }
+};
+
+class WindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    g_events = &events;
+    g_destroyed = 0;
+  }
+  void TearDown() override {
+    for (fw::Window* w : fw::OpenWindows()) w->Close();
+    fw::testing::ProcessEvents();
+    g_events = nullptr;
+  }
+  std::vector<std::string> events;
+};
+
+TEST_F(WindowTest, ConstructionOrderAndOneImplicitInstance) {
+  auto& a = fw::ImplicitInstance<LifeWindow>("LifeWindow");
+  auto& b = fw::ImplicitInstance<LifeWindow>("LifeWindow");
+  EXPECT_EQ(&a, &b);
+  using V = std::vector<std::string>;
+  EXPECT_EQ(events, (V{"Layout", "CreateControls", "Open first", "Open second", "Event_Open"}));
+  EXPECT_EQ(fw::OpenWindows(), (std::vector<fw::Window*>{&a}));
+}
+
+TEST_F(WindowTest, CloseForgetsTheInstanceAtOnceAndDestroysItLater) {
+  auto& a = fw::ImplicitInstance<LifeWindow>("LifeWindow");
+  a.Close();
+  EXPECT_EQ(fw::GetImplicitWindow("LifeWindow"), nullptr);
+  EXPECT_TRUE(fw::OpenWindows().empty());
+  EXPECT_EQ(g_destroyed, 0);  // still alive inside the current event
+  fw::testing::ProcessEvents();
+  EXPECT_EQ(g_destroyed, 1);
+  auto& c = fw::ImplicitInstance<LifeWindow>("LifeWindow");  // a fresh one
+  EXPECT_EQ(fw::GetImplicitWindow("LifeWindow"), &c);
+}
+
+TEST_F(WindowTest, CloseBoxRaisesCloseOnce) {
+  auto& a = fw::ImplicitInstance<LifeWindow>("LifeWindow");
+  events.clear();
+  fw::testing::ClickCloseBox(a);
+  fw::testing::ProcessEvents();
+  EXPECT_EQ(events, (std::vector<std::string>{"Event_Close"}));
+  EXPECT_EQ(g_destroyed, 1);
+  EXPECT_EQ(fw::GetImplicitWindow("LifeWindow"), nullptr);
+}
+
+// Paints: the window's back colour and backdrop, canvases with and without
+// erasing, a Paint handler on top of the backdrop.
+TEST_F(WindowTest, ContentAndCanvasesPaintWhereTheyShould) {
+  auto* w = new LifeWindow;
+  w->Construct();
+  w->SetBackdrop(Solid(60, 80, 0x0000FF));  // left half of the window blue
+  auto& erasing = w->New<fw::Canvas>("erasing");
+  auto& plain = w->New<fw::Canvas>("plain");
+  for (auto* c : {&erasing, &plain}) {
+    c->SetTop(10);
+    c->SetWidth(20);
+    c->SetHeight(20);
+    c->SetBackdrop(Solid(10, 10, 0xFF0000));
+  }
+  erasing.SetLeft(10);
+  plain.SetLeft(35);
+  plain.SetProperty("EraseBackground", Bool(false));
+  plain.InstallEventHandler("Paint", fw::PaintHandler([](fw::Control&, fw::Graphics& g) {
+                              g.ForeColor = 0x00FF00;
+                              g.FillRect(5, 5, 2, 2);  // over the backdrop
+                            }));
+  auto shot = fw::testing::Grab(*w);
+  EXPECT_EQ(shot->Pixel(100, 70), 0x102030u);  // back colour
+  EXPECT_EQ(shot->Pixel(5, 5), 0x0000FFu);     // backdrop
+  EXPECT_EQ(shot->Pixel(12, 12), 0xFF0000u);   // canvas picture at its own size
+  EXPECT_EQ(shot->Pixel(25, 25), 0x102030u);   // erased to the back colour
+  EXPECT_EQ(shot->Pixel(50, 25), 0x0000FFu);   // not erased: the backdrop shows
+  EXPECT_EQ(shot->Pixel(40, 15), 0x00FF00u);   // Paint drew after the picture
+  EXPECT_EQ(shot->Pixel(42, 17), 0xFF0000u);
+}
+
+TEST_F(WindowTest, LabelTextIsCrispInOneColour) {
+  auto* w = new LifeWindow;
+  w->Construct();
+  auto& label = w->New<fw::StaticText>("label");
+  label.SetWidth(80);
+  label.SetHeight(20);
+  label.SetText("Empty");
+  label.SetTextColor(0xDBD200);
+  auto shot = fw::testing::Grab(*w);
+  int text = 0, other = 0;
+  for (int y = 0; y < 20; ++y) {
+    for (int x = 0; x < 80; ++x) {
+      fw::Color c = shot->Pixel(x, y);
+      if (c == 0xDBD200u)
+        ++text;
+      else if (c != 0x102030u)
+        ++other;
+    }
+  }
+  EXPECT_GT(text, 20);
+  EXPECT_EQ(other, 0);  // no smoothing: every pixel is text or background
+}
+
+TEST_F(WindowTest, RefreshFromAnotherThreadPaintsOnTheMainThread) {
+  auto* w = new LifeWindow;
+  w->Construct();
+  auto& c = w->Get<fw::Canvas>("first");
+  c.SetWidth(10);
+  c.SetHeight(10);
+  std::atomic<int> paints{0};
+  std::atomic<bool> offMain{false};
+  const std::thread::id main = std::this_thread::get_id();
+  c.InstallEventHandler("Paint", fw::PaintHandler([&](fw::Control&, fw::Graphics&) {
+                          if (std::this_thread::get_id() != main) offMain = true;
+                          ++paints;
+                        }));
+  fw::testing::ProcessEvents(50);
+  int before = paints;
+  std::atomic<bool> done{false};
+  std::thread t([&] {
+    fw::BatonGuard baton;  // as the playback thread holds it
+    c.Refresh(true);
+    done = true;
+  });
+  for (int i = 0; i < 200 && (!done || paints == before); ++i) fw::testing::ProcessEvents(5);
+  t.join();
+  EXPECT_GT(paints.load(), before);
+  EXPECT_FALSE(offMain.load());
+}
+
+class MenuTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    WindowTest::SetUp();
+    auto file = std::make_unique<fw::MenuItem>();
+    file->Name = "FileMenu";
+    file->Text = "&File";
+    auto about = std::make_unique<fw::AppleMenuItem>();
+    about->Name = "FileAbout";
+    about->Text = "About Test";
+    auto sep = std::make_unique<fw::MenuItem>();
+    sep->Name = "Sep";
+    sep->Text = "-";
+    auto quit = std::make_unique<fw::QuitMenuItem>();
+    quit->Name = "FileQuit";
+    quit->Text = "Quit";
+    quit->KeyboardShortcut = "Cmd+Q";
+    file->Append(std::move(about));
+    file->Append(std::move(sep));
+    file->Append(std::move(quit));
+    bar.Append(std::move(file));
+    app.SetMenuBar(&bar);
+    fw::RegisterAppObject(&app);
+  }
+  void TearDown() override {
+    WindowTest::TearDown();
+    fw::RegisterAppObject(nullptr);
+  }
+  fw::MenuBar bar;
+  fw::Application app;
+};
+
+TEST_F(MenuTest, ItemsAreBoundByNameAndChosenByName) {
+  int about = 0;
+  app.AddMenuHandler("FileAbout", [&] {
+    ++about;
+    return true;
+  });
+  EXPECT_EQ(bar.Child("FileMenu")->Count(), 3);
+  EXPECT_TRUE(app.ChooseMenuItem("FileAbout"));
+  EXPECT_EQ(about, 1);
+  EXPECT_FALSE(app.ChooseMenuItem("NoSuchItem"));
+  EXPECT_FALSE(app.ChooseMenuItem("Sep"));  // nothing behind it
+}
+
+TEST_F(MenuTest, WindowShowsTheMenuBarAndItsShortcutQuits) {
+  auto* w = new LifeWindow;
+  w->Construct();
+  w->SetMenuBar(&bar);
+  EXPECT_EQ(w->GetMenuBar(), &bar);
+  EXPECT_EQ(fw::testing::DescribeMenuBar(*w), "&File[About Test|-|Quit(Ctrl+Q)]");
+  fw::testing::TypeShortcut(*w, "Ctrl+Q");
+  // Run returns at once when the quit was asked for; a watchdog ends it otherwise.
+  std::atomic<bool> finished{false};
+  std::thread watchdog([&] {
+    for (int i = 0; i < 300 && !finished; ++i)
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    if (!finished) fw::Quit(99);
+  });
+  EXPECT_EQ(app.Run(), 0);
+  finished = true;
+  watchdog.join();
+  fw::Quit(3);
+  EXPECT_EQ(app.Run(), 3);
+}
+
+}  // namespace
