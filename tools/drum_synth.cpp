@@ -97,7 +97,7 @@ std::vector<float> SynthSnare(int rate) {
     const double t = static_cast<double>(i) / rate;
     const float tone = (0.6f * low.Next(t) + 0.4f * high.Next(t)) * Decay(t, 0.05);
     const float snap = lp.Process(hp.Process(noise.Next())) * Decay(t, 0.11);
-    s[i] = 0.55f * tone + 0.9f * snap;
+    s[i] = std::tanh(1.6f * (0.55f * tone + 0.9f * snap));
   }
   Finish(s, rate, 0.85f, 0.03);
   return s;
