@@ -177,4 +177,47 @@ TEST(DefaultKit, SoundsAreLoudButNeverClipAndEndInSilence) {
   }
 }
 
+// Crossings of zero per second: a rough measure of how bright a sound is.
+double ZeroCrossingRate(const std::vector<int16_t>& s) {
+  int crossings = 0;
+  for (size_t i = 1; i < s.size(); ++i) crossings += (s[i - 1] < 0) != (s[i] < 0);
+  return crossings * 44100.0 / static_cast<double>(s.size());
+}
+
+TEST(DefaultKit, EachRowSoundsLikeItsInstrument) {
+  const fs::path folder = BinFolder() / "TKTRKits" / "Default Kit";
+  kit::RowNames names;
+  std::string why;
+  ASSERT_TRUE(kit::ReadKitFile(ReadAll(folder / "Default Kit.trk"), names, why)) << why;
+  std::vector<int16_t> row[11];
+  for (int r = 1; r <= 10; ++r) {
+    row[r] = MonoSamples(ReadAll(folder / names[r - 1]), why);
+    ASSERT_FALSE(row[r].empty()) << names[r - 1] << ": " << why;
+  }
+  enum {
+    kKick = 1,
+    kSnare,
+    kClosedHat,
+    kOpenHat,
+    kClap,
+    kLowTom,
+    kHighTom,
+    kRim,
+    kCowbell,
+    kCrash
+  };
+  const double kick = ZeroCrossingRate(row[kKick]);
+  EXPECT_LT(kick, 400) << "the bottom row is a deep kick";
+  EXPECT_GT(ZeroCrossingRate(row[kClosedHat]), 5000);
+  EXPECT_GT(ZeroCrossingRate(row[kOpenHat]), 5000);
+  EXPECT_GT(ZeroCrossingRate(row[kCrash]), 4000);
+  EXPECT_GT(ZeroCrossingRate(row[kSnare]), 4 * kick);
+  EXPECT_LT(ZeroCrossingRate(row[kLowTom]), ZeroCrossingRate(row[kHighTom]));
+  EXPECT_GT(ZeroCrossingRate(row[kLowTom]), kick);
+  // The open hat rings on after the closed one; the crash is the longest.
+  EXPECT_GT(row[kOpenHat].size(), 3 * row[kClosedHat].size());
+  for (int r = 1; r <= 9; ++r) EXPECT_GT(row[kCrash].size(), row[r].size()) << names[r - 1];
+  for (int r : {kClap, kRim, kCowbell}) EXPECT_GT(ZeroCrossingRate(row[r]), 1000) << names[r - 1];
+}
+
 }  // namespace

@@ -72,6 +72,31 @@ TEST(Resources, StepFacesTellOffAndTheThreeVelocitiesApart) {
   EXPECT_GT(MeanBrightness(*lamp), MeanBrightness(*strip) + 10);
 }
 
+TEST(Resources, ColouredButtonsShowTheColourTheirNamesSay) {
+  // The pan bars, by resource number, at their centres.
+  const struct {
+    int number;
+    fw::Color color;
+  } bars[] = {{190, 0xFF0000}, {189, 0xFF9600}, {191, 0xFFFF00}, {188, 0x96FF00}, {192, 0x00FF00}};
+  for (const auto& b : bars) {
+    const fw::PictureRef pic = fw::GetPicture(b.number);
+    ASSERT_TRUE(pic);
+    EXPECT_EQ(pic->Pixel(5, 4), b.color) << "pan bar " << b.number;
+  }
+  // The round buttons: red, green, brown, blue at their centres.
+  auto dominant = [](int number) {
+    const fw::Color c = fw::GetPicture(number)->Pixel(6, 6);
+    const int r = fw::RedOf(c), g = fw::GreenOf(c), b = fw::BlueOf(c);
+    return r > g && r > b ? 'r' : g > r && g > b ? 'g' : b > r && b > g ? 'b' : '?';
+  };
+  EXPECT_EQ(dominant(168), 'r');
+  EXPECT_EQ(dominant(169), 'g');
+  EXPECT_EQ(dominant(194), 'r');
+  EXPECT_EQ(dominant(195), 'b');
+  // The note-repeat switch lights up when on.
+  EXPECT_GT(MeanBrightness(*fw::GetPicture(207)), MeanBrightness(*fw::GetPicture(206)) + 10);
+}
+
 TEST(Resources, TheSilentSoundIsPresentAndShort) {
   const fw::SoundRef blank = fw::GetSound(168);
   ASSERT_TRUE(blank);
