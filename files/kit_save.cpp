@@ -17,7 +17,8 @@ fw::FolderItemRef KitFolderFor(const Window1& w, const fw::FolderItem& parent) {
   auto folder = parent.Child(name);
   if (!folder) {
     fw::MsgBox("The kit name \"" + name +
-               "\" can't be used as a folder name: give the kit a name without \"/\".");
+               "\" can't be used as a folder name: choose a name that is not empty, \".\" or "
+               "\"..\" and holds no \"/\".");
   }
   return folder;
 }
@@ -27,7 +28,8 @@ bool WriteKitFolder(Window1& w, const fw::FolderItem& parent) {
   if (!folder) return false;
   const std::string name = w.KitName1().Text();
   if (!folder->CreateAsFolder()) {
-    fw::MsgBox("The kit folder \"" + name + "\" could not be created: " + folder->LastError());
+    fw::MsgBox("The kit folder \"" + name + "\" could not be created: " + folder->LastError() +
+               ".");
     return false;
   }
   std::string failedCopies;

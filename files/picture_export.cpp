@@ -28,7 +28,8 @@ bool Window1::SavePicture_MouseDown(fw::Control&, int, int) {
                10);
   if (auto file = fw::ShowSaveAsDialog(fw::DialogOptions{})) {
     if (!file->SaveAsPicture(p))
-      fw::MsgBox("The picture \"" + file->Name() + "\" could not be saved: " + file->LastError());
+      fw::MsgBox("The picture \"" + file->Name() + "\" could not be saved: " + file->LastError() +
+                 ".");
   }
   p->Graphics().UseOldRenderer = true;
   MeterDisplay();

@@ -5,6 +5,13 @@
 
 namespace files {
 
+namespace {
+std::string Sentence(std::string text) {
+  if (!text.empty() && text.back() != '.') text += '.';
+  return text;
+}
+}  // namespace
+
 bool ReadTextFile(const fw::FolderItem& item, size_t maxBytes, std::string& text,
                   std::string& why) {
   std::error_code ec;
@@ -19,7 +26,7 @@ bool ReadTextFile(const fw::FolderItem& item, size_t maxBytes, std::string& text
   }
   auto in = item.OpenAsTextFile();
   if (!in) {
-    why = item.LastError().empty() ? "it cannot be opened." : item.LastError();
+    why = item.LastError().empty() ? "it cannot be opened." : Sentence(item.LastError());
     return false;
   }
   text = in->ReadAll();
@@ -34,7 +41,7 @@ bool ReadTextFile(const fw::FolderItem& item, size_t maxBytes, std::string& text
 bool WriteTextFile(const fw::FolderItem& item, const std::string& text, std::string& why) {
   auto out = item.CreateTextFile();
   if (!out) {
-    why = item.LastError().empty() ? "it cannot be created." : item.LastError();
+    why = item.LastError().empty() ? "it cannot be created." : Sentence(item.LastError());
     return false;
   }
   const bool wrote = out->Write(text);
