@@ -59,15 +59,6 @@ TEST_F(KitLoad, LoadsNamesSoundsColoursKitNameAndPans) {
   EXPECT_EQ(w.DrumName().Text(), "Empty");
 }
 
-TEST_F(KitLoad, KitNameComesFromTheFileName) {
-  const std::string text = "Empty*Empty*Empty*Empty*Empty*Empty*Empty*Empty*Empty*Empty*";
-  for (const auto& [file, name] : std::vector<std::pair<std::string, std::string>>{
-           {"Rock.trk", "Rock"}, {"My.Rock.trk", "My"}, {".trk", ""}, {"Rock.txt", "Rock.txt"}}) {
-    Load(MakeKit(file, text, {}));
-    EXPECT_EQ(w.KitName1().Text(), name) << file;
-  }
-}
-
 TEST_F(KitLoad, MissingSoundsAreReportedInRowOrderAndEmptied) {
   OwnSounds();
   const auto old = w.S(2);
