@@ -38,11 +38,12 @@ bool Window1::Canvas2_MouseDown(fw::Control& me, int, int) {
   const int k = me.Index();
   if (k < 1 || k > grid::kRows) return false;
   if (playon) {
-    // Between the start and the first step CurrentBeat is not a step yet, and
-    // right after the pattern was shortened it may lie beyond the length: such
-    // a press records nothing.
+    // Between the start and the first step CurrentBeat is not a step yet: such
+    // a press records nothing. Right after the pattern was shortened it may
+    // still lie beyond the length; the hit then goes to that hidden step, which
+    // sounds again once the pattern is long enough.
     const int c = CurrentBeat;
-    if (c < 1 || c > NumBeats || c > grid::kSteps) return false;
+    if (c < 1 || c > grid::kSteps) return false;
     grid::ShowStepOn(*this, k, c, 100);
     Canvas1().Refresh(true);
     return false;

@@ -140,18 +140,25 @@ TEST_F(RowsAndPans, PadRecordsAtThePlayingStepLikeAClick) {
   EXPECT_EQ(Face(2, 5), bluebuttonon());
   EXPECT_EQ(Line(123, 0xFF0000), "64..78");
 
-  // Before the first step, after a stop and beyond a just-shortened length
-  // a press records nothing.
+  // Before the first step and after a stop a press records nothing.
   w.Meter = 4;
   w.MeterDisplay();
   auto before = fw::NewPicture(512, 128, 32);
   before->Graphics().DrawPicture(w.p, 0, 0);
-  for (int beat : {0, -1, 21, 32, 33}) {
+  for (int beat : {0, -1, 33}) {
     w.CurrentBeat = beat;
     ClickOn(Named("Canvas2", 2));
   }
   for (int s = 1; s <= 32; ++s) EXPECT_EQ(w.Hit(1, 2, s), s == 5 ? 1 : 0) << s;
   EXPECT_EQ(gridtest::DiffCount(*before, *w.p), 0);
+
+  // Beyond a just-shortened length the hit lands on the hidden step, drawn in
+  // the shaded tail.
+  w.CurrentBeat = 25;
+  ClickOn(Named("Canvas2", 2));
+  EXPECT_EQ(w.Hit(1, 2, 25), 1);
+  EXPECT_EQ(w.SV(1, 2, 25), 100);
+  EXPECT_EQ(Line(123, 0xFF0000), "64..78,384..398");
 }
 
 TEST_F(RowsAndPans, PanBarRecoloursTheSelectedRowOnly) {
