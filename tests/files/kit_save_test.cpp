@@ -205,6 +205,7 @@ TEST_F(KitSave, NewKitEmptiesEveryRowAndKeepsThePatterns) {
 TEST_F(KitSave, KitNameFieldIsEnabledOnlyUnderThePointer) {
   auto& field = w.KitName1();
   EXPECT_FALSE(field.Enabled());
+  fw::testing::MoveMouse(w, field.Left() + field.Width() + 40, field.Top() + 5);  // arrive nearby
   fw::testing::MoveMouse(w, field.Left() + 5, field.Top() + 5);
   EXPECT_TRUE(field.Enabled());
   fw::testing::MoveMouse(w, field.Left() + field.Width() + 40, field.Top() + 5);
