@@ -192,7 +192,7 @@ bool FolderItem::CopyFileTo(const FolderItemRef& dest) const {
     if (n == 0) break;
   }
   ::close(in);
-  if (ok && (::fchmod(out, st.st_mode & 07777) != 0 || ::fsync(out) != 0)) ok = false, err = errno;
+  if (ok && (::fchmod(out, st.st_mode & 0777) != 0 || ::fsync(out) != 0)) ok = false, err = errno;
   if (::close(out) != 0 && ok) ok = false, err = errno;
   if (ok && ::rename(temp.c_str(), target.c_str()) != 0) ok = false, err = errno;
   if (!ok) {
@@ -305,8 +305,7 @@ bool TextOutputStream::Close() {
   if (ok_) {
     // Keep the permissions of the file being replaced; a new file gets the usual ones.
     struct stat st {};
-    const mode_t mode =
-        ::stat(target_.c_str(), &st) == 0 ? (st.st_mode & 07777) : DefaultFileMode();
+    const mode_t mode = ::stat(target_.c_str(), &st) == 0 ? (st.st_mode & 0777) : DefaultFileMode();
     if (::fchmod(fd_, mode) != 0 || ::fsync(fd_) != 0) ok_ = false;
   }
   if (::close(fd_) != 0) ok_ = false;
