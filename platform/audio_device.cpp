@@ -1,16 +1,35 @@
 #include "platform/audio_device.h"
 
 #include <SDL.h>
+#include <dlfcn.h>
 
 #include "platform/clock.h"
 
 namespace fw {
 namespace {
 
+void IgnoreAlsaMessage(const char*, int, const char*, int, const char*, ...) {}
+
+// ALSA prints its own lines on stderr while SDL probes for a card; we say
+// what matters in one line of our own. SDL loads ALSA at run time, so its
+// error hook is looked up the same way.
+void QuietAlsa() {
+  void* alsa = dlopen("libasound.so.2", RTLD_NOW | RTLD_NOLOAD);
+  if (!alsa) return;
+  using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+  using SetHandler = int (*)(Handler);
+  if (auto set = reinterpret_cast<SetHandler>(dlsym(alsa, "snd_lib_error_set_handler"))) {
+    set(IgnoreAlsaMessage);
+  }
+  dlclose(alsa);
+}
+
 bool InitAudio(std::string* why) {
-  if (SDL_WasInit(SDL_INIT_AUDIO) || SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) return true;
-  if (why) *why = SDL_GetError();
-  return false;
+  if (SDL_WasInit(SDL_INIT_AUDIO)) return true;
+  const bool ok = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+  QuietAlsa();
+  if (!ok && why) *why = SDL_GetError();
+  return ok;
 }
 
 }  // namespace

@@ -155,6 +155,18 @@ TEST(Mixer, StopEndsOnlyThatOwnersVoicesWithAShortFade) {
   EXPECT_EQ(m.ActiveVoices(), 0);
 }
 
+TEST(Mixer, APendingVoiceFollowsALaterClockMapping) {
+  fw::Mixer m(kRate);
+  std::vector<float> out(2 * 256);
+  m.SetClock(0, 1e6, kMicrosPerFrame);
+  m.Start(Constant(1, 1, 1), 1, 1e6 + 10000, 1, 1);  // frame 480 under this mapping
+  m.Render(out.data(), 256, 0);
+  // The clock turns out to run 1 ms ahead of what was thought.
+  m.SetClock(256, 1e6 + 256 * kMicrosPerFrame + 1000, kMicrosPerFrame);
+  m.Render(out.data(), 256, 256);
+  EXPECT_EQ(FirstNonZero(out, 0), 480 - 48 - 256);
+}
+
 TEST(Mixer, ALateVoiceStartsAtOnceAndWhole) {
   fw::Mixer m(kRate);
   auto d = Constant(3, 0.25f, 0.25f);
