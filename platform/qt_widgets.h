@@ -240,9 +240,6 @@ QMenuBar* BuildQtMenuBar(MenuBar* bar, QWidget* parent);
 // Sets what IsContextualClick answers while a press is handled.
 void SetContextualClick(bool contextual);
 
-// Deletes every window still in the window list (at runtime exit), newest first.
-void DestroyAllWindows();
-
 // Whether a display can be opened; otherwise false with the reason in *why.
 bool DisplayAvailable(std::string* why);
 
