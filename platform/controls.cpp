@@ -198,6 +198,7 @@ bool Control::SetProperty(std::string_view name, const PropertyValue& v) {
     std::string n;
     if (!AsString(v, &n) || n.empty()) return false;
     d.name = std::move(n);
+    if (d.win) d.win->impl().byNameStale = true;
   } else if (name == "Index") {
     if (v.type != T::Integer) return false;
     d.index = v.hasValue ? v.integer : kNoIndex;

@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/controls.h"
@@ -194,6 +195,10 @@ struct Window::Impl {
   QPointer<TopWidget> top;
   ContentWidget* content = nullptr;  // owned by top
   std::vector<std::unique_ptr<Control>> controls;
+  // Controls by name, in creation order; rebuilt when a name changes.
+  std::unordered_map<std::string, std::vector<Control*>> byName;
+  bool byNameStale = true;
+  const std::vector<Control*>* Named(std::string_view name);
   bool constructed = false;
   bool closing = false;
   unsigned long long serial = 0;  // tells a destroyed window from a new one

@@ -221,17 +221,28 @@ void Window::AddControl(std::unique_ptr<Control> c, std::string_view name, int i
     ci.widget->raise();
   }
   impl_->controls.push_back(std::move(c));
+  impl_->byNameStale = true;
+}
+
+const std::vector<Control*>* Window::Impl::Named(std::string_view name) {
+  if (byNameStale) {
+    byName.clear();
+    for (const auto& c : controls) byName[c->impl().name].push_back(c.get());
+    byNameStale = false;
+  }
+  auto it = byName.find(std::string(name));
+  return it == byName.end() ? nullptr : &it->second;
 }
 
 Control* Window::ControlByName(std::string_view name) const {
-  for (const auto& c : impl_->controls)
-    if (c->impl().name == name) return c.get();
-  return nullptr;
+  const std::vector<Control*>* named = impl_->Named(name);
+  return named ? named->front() : nullptr;
 }
 
 Control* Window::ControlByNameIndex(std::string_view name, int index) const {
-  for (const auto& c : impl_->controls)
-    if (c->impl().index == index && c->impl().name == name) return c.get();
+  if (const std::vector<Control*>* named = impl_->Named(name))
+    for (Control* c : *named)
+      if (c->impl().index == index) return c;
   return nullptr;
 }
 
