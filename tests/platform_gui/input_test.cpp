@@ -42,6 +42,14 @@ class LogWindow : public fw::Window {
                                 c.SetEnabled(false);
                               }));
     field.SetEnabled(false);
+    auto& bevel = New<fw::BevelButton>("Bevel");
+    Place(bevel, 200, 140, 40, 18);
+    auto& push = New<fw::PushButton>("Push");
+    Place(push, 245, 140, 50, 20);
+    for (fw::Control* b : {static_cast<fw::Control*>(&bevel), static_cast<fw::Control*>(&push)})
+      b->InstallEventHandler("Action", fw::PlainHandler([this](fw::Control& c) {
+                               log.push_back("action " + c.Name());
+                             }));
   }
   bool Event_MouseDown(int x, int y) override {
     log.push_back("window down " + std::to_string(x) + "," + std::to_string(y));
@@ -189,6 +197,19 @@ TEST_F(InputTest, TypedKeysReachTheWindowWhenNothingHasFocus) {
   for (const char* k : {"a", " ", "\b", ".", ","}) fw::testing::TypeKey(*w, k);
   using V = std::vector<std::string>;
   EXPECT_EQ(Only("key"), (V{"key [a]", "key [ ]", "key [\b]", "key [.]", "key [,]"}));
+}
+
+TEST_F(InputTest, ButtonsActOnAClickReleasedInside) {
+  fw::testing::Click(*w, 210, 145);
+  fw::testing::Click(*w, 260, 150);
+  fw::testing::Press(*w, 210, 145);  // released outside: no action
+  fw::testing::Release(*w, 120, 180);
+  fw::testing::Click(*w, 210, 145, Button::Right);  // not a click of the button
+  w->Get<fw::BevelButton>("Bevel").SetEnabled(false);
+  fw::testing::Click(*w, 210, 145);  // a disabled button: the window gets it
+  using V = std::vector<std::string>;
+  EXPECT_EQ(Only("action"), (V{"action Bevel", "action Push"}));
+  EXPECT_EQ(Only("window"), (V{"window down 210,145", "window down 210,145"}));
 }
 
 }  // namespace
