@@ -16,6 +16,9 @@ void PlayLoop::SoundStep() {
 }
 
 void PlayLoop::Event_Run() {
+  // A newer start may have run its loop before this one got going: that loop
+  // owns the position now, and this one must not reset it.
+  if (w_.playGeneration != generation_) return;
   w_.LastBeat = fw::Microseconds();
   w_.CurrentBeat = 1;
   while (Current()) {

@@ -1,0 +1,200 @@
+// The playback loop as heard: which steps sound, in what order, and when a
+// change made between two steps is heard.
+#include <algorithm>
+
+#include "platform/clock.h"
+#include "tests/transport/transport_window.h"
+
+namespace {
+
+using transporttest::ContentOf;
+using transporttest::HeardStep;
+using transporttest::MaskOf;
+using transporttest::StepOf;
+
+// How much earlier than its interval a step may seem to come: onsets fall on
+// whole output frames, and the time from finding a step due to starting its
+// sounds varies a little. Timing itself is the playback benchmark's business.
+constexpr double kSlack = 1000.0;
+
+class Playback : public transporttest::TransportWindow {
+ protected:
+  // Every heard step decodes, and comes at least one step interval after the
+  // one before it (a second loop would squeeze steps in between).
+  void ExpectOneLoop(const std::vector<HeardStep>& steps, double gain = 1.0) {
+    for (size_t i = 0; i < steps.size(); ++i) {
+      EXPECT_NE(MaskOf(steps[i], gain), -1) << "step " << i << " level " << steps[i].level;
+      if (i > 0) {
+        EXPECT_GE(steps[i].playMicros - steps[i - 1].playMicros, w.Beat(1) - kSlack)
+            << "step " << i;
+      }
+    }
+  }
+  // The step numbers from steps[from] on count up from first, wrapping at length.
+  void ExpectCounting(const std::vector<HeardStep>& steps, size_t from, size_t to, int first,
+                      int length, double gain = 1.0) {
+    int expect = first;
+    for (size_t i = from; i < to; ++i) {
+      EXPECT_EQ(StepOf(MaskOf(steps[i], gain)), expect) << "heard step " << i;
+      expect = expect % length + 1;
+    }
+  }
+  // Index of the first step heard after the moment at.
+  static size_t FirstAfter(const std::vector<HeardStep>& steps, double at) {
+    return static_cast<size_t>(
+        std::find_if(steps.begin(), steps.end(),
+                     [at](const HeardStep& s) { return s.playMicros > at; }) -
+        steps.begin());
+  }
+};
+
+TEST_F(Playback, SoundsTheStepsThatAreOnAndWrapsAtTheLength) {
+  MarkedPattern(1, 4);  // 20 steps
+  for (int step : {1, 20}) {
+    w.Hit(1, 1, step) = 1;
+    w.SV(1, 1, step) = 100;
+  }
+  w.Hit(1, 2, 3) = 2;  // only 1 means on
+  w.SV(1, 2, 3) = 100;
+  w.Meter = 4;
+  w.MeterDisplay();
+  ASSERT_EQ(w.NumBeats, 20);
+
+  const double start = fw::Microseconds();
+  ClickOn(w.Play());
+  fw::testing::ProcessEvents(1100);
+  ClickOn(w.Play());
+  const auto steps = Heard();
+
+  ASSERT_GE(steps.size(), 30u);
+  EXPECT_GE(steps[0].playMicros - start, w.Beat(1) - kSlack) << "nothing sounds at the start";
+  ExpectOneLoop(steps);
+  ExpectCounting(steps, 0, steps.size(), 1, 20);
+  for (const HeardStep& s : steps) {
+    const int step = StepOf(MaskOf(s));
+    EXPECT_EQ(ContentOf(MaskOf(s)), step == 1 || step == 20 ? 1 : 0) << "step " << step;
+  }
+}
+
+TEST_F(Playback, APatternChangeIsHeardFromTheNextStepWithoutRestarting) {
+  for (int s = 1; s <= 32; ++s) {
+    w.Hit(1, 1, s) = 1;
+    w.SV(1, 1, s) = 100;
+    w.Hit(2, 2, s) = 1;
+    w.SV(2, 2, s) = 100;
+  }
+  ClickOn(w.Play());
+  ASSERT_TRUE(RunUntil([&] { return w.CurrentBeat >= 6; }, 2000));
+  const int next = w.CurrentBeat;
+  const double at = ChangeBetweenSteps([&] { Type("."); });
+  EXPECT_EQ(w.Pattern, 2);
+  fw::testing::ProcessEvents(200);
+  ClickOn(w.Play());
+  const auto steps = Heard();
+
+  const size_t after = FirstAfter(steps, at);
+  ASSERT_GE(after, 4u);
+  ASSERT_GE(steps.size() - after, 4u);
+  ExpectOneLoop(steps);
+  ExpectCounting(steps, 0, after, 1, 32);
+  ExpectCounting(steps, after, steps.size(), next, 32);
+  for (size_t i = 0; i < steps.size(); ++i)
+    EXPECT_EQ(ContentOf(MaskOf(steps[i])), i < after ? 1 : 2) << "heard step " << i;
+}
+
+TEST_F(Playback, AnEditAndAVolumeChangeAreHeardFromTheNextStep) {
+  ClickOn(w.Play());
+  ASSERT_TRUE(RunUntil([&] { return w.CurrentBeat >= 4 && w.CurrentBeat <= 28; }, 2000));
+  const int next = w.CurrentBeat;
+  const double at = ChangeBetweenSteps([&] {
+    ClickOn(w.SRCell(3, next));  // row 3 on at the step due next
+    fw::Canvas& knob = w.Canvas11();
+    const int x = knob.Left() + knob.Width() / 2;
+    fw::testing::Press(w, x, knob.Top() + knob.Height() / 2);
+    fw::testing::Drag(w, x, 120);
+    fw::testing::Release(w, x, 120);
+  });
+  ASSERT_EQ(w.Hit(1, 3, next), 1);
+  ASSERT_EQ(w.MainVolume, 50);
+  fw::testing::ProcessEvents(150);
+  ClickOn(w.Play());
+  const auto steps = Heard();
+
+  const size_t after = FirstAfter(steps, at);
+  ASSERT_GE(after, 3u);
+  ASSERT_GE(steps.size() - after, 3u);
+  for (size_t i = 0; i < steps.size(); ++i) {
+    const double gain = i < after ? 1.0 : 0.5;
+    const int mask = MaskOf(steps[i], gain);
+    ASSERT_NE(mask, -1) << "heard step " << i << " at gain " << gain;
+    EXPECT_EQ(ContentOf(mask), i == after ? 4 : 0) << "heard step " << i;
+  }
+  EXPECT_EQ(StepOf(MaskOf(steps[after], 0.5)), next);
+}
+
+TEST_F(Playback, AShorterLengthStillSoundsTheDueStepThenStartsOver) {
+  ClickOn(w.Play());
+  ASSERT_TRUE(RunUntil([&] { return w.CurrentBeat >= 22; }, 2000));
+  const int next = w.CurrentBeat;
+  const double at = ChangeBetweenSteps([&] {
+    for (int i = 0; i < 3; ++i) ClickOn(w.Get<fw::Canvas>("Canvas10"));  // 32 -> 28 -> 24 -> 20
+  });
+  ASSERT_EQ(w.NumBeats, 20);
+  fw::testing::ProcessEvents(200);
+  ClickOn(w.Play());
+  const auto steps = Heard();
+
+  const size_t after = FirstAfter(steps, at);
+  ASSERT_GE(steps.size() - after, 3u);
+  ExpectOneLoop(steps);
+  ExpectCounting(steps, 0, after, 1, 32);
+  EXPECT_EQ(StepOf(MaskOf(steps[after])), next);
+  ExpectCounting(steps, after + 1, steps.size(), 1, 20);
+}
+
+TEST_F(Playback, AStopIsSeenByTheLoopWhichThenLeavesTheStepAtMinusOne) {
+  Type(" ");
+  ASSERT_TRUE(RunUntil([&] { return w.CurrentBeat >= 3; }, 2000));
+  Type(" ");
+  const double stopped = fw::Microseconds();
+  EXPECT_GE(w.CurrentBeat, 3) << "the loop has not run since the stop";
+  ASSERT_TRUE(RunUntil([&] { return w.CurrentBeat == -1; }, 200));
+  const auto steps = Heard();
+  ASSERT_FALSE(steps.empty());
+  EXPECT_LT(steps.back().playMicros, stopped);
+}
+
+TEST_F(Playback, AStartRightAfterAStopLeavesOneLoopPlaying) {
+  // Start, stop, start before any loop has run.
+  Type(" ");
+  Type(" ");
+  Type(" ");
+  EXPECT_TRUE(w.playon);
+  fw::testing::ProcessEvents(300);
+  // Stop and start again between two steps of the running loop.
+  const double restart = ChangeBetweenSteps([&] {
+    ClickOn(w.Play());
+    ClickOn(w.Play());
+  });
+  EXPECT_EQ(w.Play().Caption(), "Stop");
+  int lowest = 1;
+  RunUntil(
+      [&] {
+        lowest = std::min(lowest, w.CurrentBeat);
+        return false;
+      },
+      300);
+  EXPECT_GE(lowest, 1) << "a replaced loop must not end the new one's position";
+  Type(" ");
+  const auto steps = Heard();
+
+  const size_t after = FirstAfter(steps, restart);
+  ASSERT_GE(after, 4u);
+  ASSERT_GE(steps.size() - after, 4u);
+  ExpectOneLoop(steps);
+  ExpectCounting(steps, 0, after, 1, 32);
+  ExpectCounting(steps, after, steps.size(), 1, 32);
+  EXPECT_GE(steps[after].playMicros - restart, w.Beat(1) - kSlack);
+}
+
+}  // namespace
