@@ -98,8 +98,10 @@ bool ReadBank(std::string_view text, BankValues& out, std::string& why) {
     why = "its tempo " + Quote(pieces[0]) + " is not a whole number of 1 or more.";
     return false;
   }
-  if (!ParseWhole(pieces[2], number) || number < 0 || number > 8) {
-    why = "its swing level " + Quote(pieces[2]) + " is not a whole number from 0 to 8.";
+  // A swing level beyond the arrows' 0..8 keeps the previous swing factors and
+  // draws no gaps; it needs only to be a number.
+  if (!ParseWhole(pieces[2], number)) {
+    why = "its swing level " + Quote(pieces[2]) + " is not a whole number.";
     return false;
   }
   size_t pos = 3;
@@ -133,11 +135,8 @@ bool ReadBank(std::string_view text, BankValues& out, std::string& why) {
           return false;
         }
         if (r >= 1 && r <= 10 && s >= 1 && s <= 32) {
-          if (hit != 0 && hit != 1) {
-            why = CellName(p, r, s) + " is " + fw::Str(hit) +
-                  ", which is neither on (1) nor off (0).";
-            return false;
-          }
+          // Any step value other than 1 is a silent step; only the velocity
+          // needs a sane range, since it becomes a playing volume.
           if (vel < 0 || vel > 100) {
             why = "the velocity of " + CellName(p, r, s) + " is " + fw::Str(vel) +
                   ", which is not 0 to 100.";

@@ -140,12 +140,11 @@ TEST(BankFormat, UnusableBanksAreRefusedWithAReason) {
       {full.substr(0, full.size() - 2), "holds 36322 values"},  // last value gone
       {WithValue(0, "0"), "tempo \"0\""},
       {WithValue(0, "fast"), "tempo \"fast\""},
-      {WithValue(2, "9"), "swing level \"9\""},
+      {WithValue(2, "slow"), "swing level \"slow\""},
       {WithValue(3, "256"), "pan colour of row 1"},
       {WithValue(22, "-1"), "pan colour of row 10"},
       {WithValue(bank::ValueIndexOfCell(1, 0, 0), "0"), "pattern 1 has the length code 0"},
       {WithValue(bank::ValueIndexOfCell(50, 0, 0), "5"), "pattern 50 has the length code 5"},
-      {WithValue(cell, "2"), "pattern 3, row 2, step 4 is 2"},
       {WithValue(cell + 1, "101"), "velocity of pattern 3, row 2, step 4 is 101"},
       {WithValue(cell, "12abc"), "not a whole number"},
       {WithValue(cell, "99999999999"), "not a whole number"},
@@ -171,6 +170,12 @@ TEST(BankFormat, SpareCellsAndBlanksAroundNumbersAreTaken) {
   EXPECT_EQ(out.hit(2, 0, 5), -7);
   ASSERT_TRUE(bank::ReadBank(WithValue(0, " 96\n"), out, why)) << why;
   EXPECT_EQ(out.tempo, " 96\n");  // the text itself goes into the tempo field
+  // A swing level the arrows never give and a step value other than 0 or 1
+  // load as they stand: the first keeps the swing factors, the second is silent.
+  ASSERT_TRUE(bank::ReadBank(WithValue(2, "12"), out, why)) << why;
+  EXPECT_EQ(out.swing, "12");
+  ASSERT_TRUE(bank::ReadBank(WithValue(bank::ValueIndexOfCell(3, 2, 4), "2"), out, why)) << why;
+  EXPECT_EQ(out.hit(3, 2, 4), 2);
 }
 
 }  // namespace
