@@ -90,9 +90,12 @@ bool ReadBank(std::string_view text, BankValues& out, std::string& why) {
   }
 
   BankValues v;
-  v.tempo = std::string(pieces[0]);
+  // The tempo and swing texts are read as numbers wherever they are used, and
+  // that reading skips no line break: they are kept without the blanks around
+  // them, so a hand-edited "\n120" plays at 120, as shown.
+  v.tempo = std::string(Trim(pieces[0]));
   v.mode = std::string(pieces[1]);
-  v.swing = std::string(pieces[2]);
+  v.swing = std::string(Trim(pieces[2]));
   int number = 0;
   if (!ParseWhole(pieces[0], number) || number < 1) {
     why = "its tempo " + Quote(pieces[0]) + " is not a whole number of 1 or more.";

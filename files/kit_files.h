@@ -15,8 +15,13 @@ void LoadKitFile(Window1& w, const fw::FolderItem& kitFile);
 
 // Writes the current kit into the folder named by the kit name inside
 // `parent`: the folder, a copy of each row's sound file, then the kit file.
+// A row name that a kit file cannot hold stops it before anything is written.
 // Every failure is reported with a message; returns whether all was written.
 bool WriteKitFolder(Window1& w, const fw::FolderItem& parent);
+
+// Whether every row name can stand in a kit file (none holds a "*"); tells the
+// user which one cannot.
+bool RowNamesFitAKitFile(const Window1& w);
 
 // The kit name as a folder name inside `parent`, or nullptr after telling the
 // user why the name cannot be used.

@@ -6,6 +6,7 @@
 #include "files/replace_dialog.h"
 #include "files/text_file.h"
 #include "platform/application.h"
+#include "platform/numbers.h"
 #include "platform/thread.h"
 
 namespace files {
@@ -23,9 +24,23 @@ fw::FolderItemRef KitFolderFor(const Window1& w, const fw::FolderItem& parent) {
   return folder;
 }
 
+bool RowNamesFitAKitFile(const Window1& w) {
+  for (int row = 1; row <= 10; ++row) {
+    const std::string& name = w.StaticText3(row).Text();
+    // A "*" would end the name early in the kit file and shift every row
+    // after it when the kit is loaded again.
+    if (name.find('*') != std::string::npos) {
+      fw::MsgBox("The kit can't be saved: the sound of row " + fw::Str(row) + ", \"" + name +
+                 "\", has a \"*\" in its name, which a kit file can't hold.");
+      return false;
+    }
+  }
+  return true;
+}
+
 bool WriteKitFolder(Window1& w, const fw::FolderItem& parent) {
   auto folder = KitFolderFor(w, parent);
-  if (!folder) return false;
+  if (!folder || !RowNamesFitAKitFile(w)) return false;
   const std::string name = w.KitName1().Text();
   if (!folder->CreateAsFolder()) {
     fw::MsgBox("The kit folder \"" + name + "\" could not be created: " + folder->LastError() +
@@ -78,7 +93,7 @@ bool Window1::KitSave_MouseDown(fw::Control&, int, int) {
   if (!SaveTo) return false;
   fw::FolderItemRef parent = SaveTo;
   auto folder = files::KitFolderFor(*this, *parent);
-  if (!folder) return false;
+  if (!folder || !files::RowNamesFitAKitFile(*this)) return false;
   if (folder->Exists()) {
     wSaveReplace::Instance().Show();
     return false;

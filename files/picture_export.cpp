@@ -7,10 +7,22 @@
 
 namespace files {
 
+namespace {
+// The first n characters of a UTF-8 text: a cut never splits a character.
+std::string LeftCharacters(const std::string& s, int n) {
+  size_t end = 0;
+  for (int count = 0; end < s.size(); ++end) {
+    const auto byte = static_cast<unsigned char>(s[end]);
+    if ((byte & 0xC0) != 0x80 && count++ == n) break;  // the lead byte of character n + 1
+  }
+  return s.substr(0, end);
+}
+}  // namespace
+
 std::string PictureCaption(const std::string& tempo, int numBeats,
                            const std::array<std::string, 10>& rowNames, const std::string& mode) {
   std::string caption = tempo + "|" + fw::Str(static_cast<long long>(numBeats) * 16) + "|";
-  for (const auto& name : rowNames) caption += fw::Left(name, 8) + "|";
+  for (const auto& name : rowNames) caption += LeftCharacters(name, 8) + "|";
   return caption + mode;
 }
 

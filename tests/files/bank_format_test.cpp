@@ -168,8 +168,13 @@ TEST(BankFormat, SpareCellsAndBlanksAroundNumbersAreTaken) {
   std::string why;
   ASSERT_TRUE(bank::ReadBank(text, out, why)) << why;
   EXPECT_EQ(out.hit(2, 0, 5), -7);
-  ASSERT_TRUE(bank::ReadBank(WithValue(0, " 96\n"), out, why)) << why;
-  EXPECT_EQ(out.tempo, " 96\n");  // the text itself goes into the tempo field
+  // The tempo and swing texts lose those blanks: a leading line break would
+  // otherwise read as tempo 0 and swing 0 wherever the texts are read.
+  std::string blanks = WithValue(0, "\n96 ");
+  blanks = blanks.replace(blanks.find("*0*"), 3, "*\r\n3\n*");  // the swing level
+  ASSERT_TRUE(bank::ReadBank(blanks, out, why)) << why;
+  EXPECT_EQ(out.tempo, "96");
+  EXPECT_EQ(out.swing, "3");
   // A swing level the arrows never give and a step value other than 0 or 1
   // load as they stand: the first keeps the swing factors, the second is silent.
   ASSERT_TRUE(bank::ReadBank(WithValue(2, "12"), out, why)) << why;

@@ -155,6 +155,39 @@ TEST_F(KitSave, NamesThatLeaveTheFolderAreRefused) {
   EXPECT_EQ(Listing(dir), (std::vector<std::string>{"app", "kits"}));
 }
 
+TEST_F(KitSave, ARowNameWithAStarStopsTheSaveBeforeAnythingIsWritten) {
+  // Written, it would split into two names and shift the rows after it.
+  fs::create_directories(dir / "src");
+  WriteWav(dir / "src" / "kick.wav");
+  WriteWav(dir / "src" / "hat*open.wav");
+  SetRow(1, dir / "src" / "kick.wav");
+  SetRow(4, dir / "src" / "hat*open.wav");
+  w.KitName1().SetText("Star");
+  Save(dir);
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].rfind("The kit can't be saved: the sound of row 4, \"hat*open.wav\"", 0),
+            0u)
+      << Messages()[0];
+  EXPECT_FALSE(fs::exists(dir / "Star"));
+
+  // Onto an existing folder: no question is asked; and a name that gains a
+  // "*" while the dialog is open is caught when "Yes" is pressed.
+  fs::create_directories(dir / "Star");
+  fw::testing::ClearMessages();
+  Save(dir);
+  EXPECT_EQ(Messages().size(), 1u);
+  EXPECT_FALSE(Dialog());
+  SetRow(4, dir / "src" / "kick.wav");
+  Save(dir);
+  ASSERT_TRUE(Dialog());
+  w.StaticText3(2).SetText("a*b");
+  fw::testing::ClearMessages();
+  Press("PushButton1");
+  EXPECT_EQ(Messages().size(), 1u);
+  EXPECT_FALSE(Dialog());
+  EXPECT_TRUE(Listing(dir / "Star").empty());
+}
+
 TEST_F(KitSave, FailuresAreReportedNotHidden) {
   // A file where the kit folder should go: it "exists", so the dialog asks,
   // and "Yes" cannot make the folder.

@@ -1,6 +1,8 @@
 // Pattern bank save and load through the window's buttons.
 #include "files/pattern_bank.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <random>
 
@@ -258,6 +260,14 @@ TEST_F(PatternBank, RefusedFilesChangeNothingAndSayWhyOnce) {
   Answer({(dir / "folder").string()});
   Load();
   EXPECT_EQ(Messages().size(), 1u);
+  EXPECT_TRUE(Snapshot(w) == before);
+  // Nor is a pipe, which would never give an end to read to.
+  ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);
+  fw::testing::ClearMessages();
+  Answer({(dir / "pipe").string()});
+  Load();
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_NE(Messages()[0].find("not a regular file"), std::string::npos) << Messages()[0];
   EXPECT_TRUE(Snapshot(w) == before);
 }
 

@@ -22,6 +22,12 @@ TEST(PictureCaption, ThirteenFieldsJoinedByBars) {
   names[2] = "a|b";             // a bar in a name stays
   EXPECT_EQ(files::PictureCaption("96", 20, names, "5ths"),
             "96|320|snare808|kickdrum|a|b|Empty|Empty|Empty|Empty|Empty|Empty|Empty|5ths");
+  // Names are cut by characters, never inside one.
+  names = TenEmpty();
+  names[0] = "Übergang.wav";  // Ü takes two bytes
+  names[1] = "abcdefg\u2014x.wav";
+  EXPECT_EQ(files::PictureCaption("96", 32, names, "5ths"),
+            "96|512|Übergang|abcdefg\u2014|Empty|Empty|Empty|Empty|Empty|Empty|Empty|Empty|5ths");
 }
 
 class PictureExport : public FilesTest {
