@@ -20,6 +20,25 @@ fw::PictureRef WhiteDisplay() {
   return p;
 }
 
+TEST(StepLines, DrawAndEraseExactlyTheirOwnPixels) {
+  auto p = WhiteDisplay();
+  grid::DrawStepLine(*p, grid::StepX(1), 124, 15, 255, 255);
+  EXPECT_EQ(Runs(*p, 124, 0xFFFF00), "0..14");
+  EXPECT_EQ(Runs(*p, 124, kWhite), "15..511");
+  for (int y : {123, 125}) EXPECT_EQ(Runs(*p, y, kWhite), "0..511") << y;
+
+  // Erasing takes the gap column left of the line as well.
+  grid::EraseStepLine(*p, grid::StepX(5), 124);
+  EXPECT_EQ(Runs(*p, 124, kBlack), "63..78");
+  grid::EraseStepLine(*p, grid::StepX(1), 124);
+  EXPECT_EQ(Runs(*p, 124, kBlack), "0..14,63..78");
+  for (int y : {123, 125}) EXPECT_EQ(Runs(*p, y, kWhite), "0..511") << y;
+
+  grid::EraseRowBand(*p, 16);
+  EXPECT_EQ(Runs(*p, 16, kBlack), "0..511");
+  for (int y : {15, 17}) EXPECT_EQ(Runs(*p, y, kWhite), "0..511") << y;
+}
+
 TEST(Separators, OnePairPerStepUpToThePatternLength) {
   auto p = WhiteDisplay();
   grid::DrawSeparators(*p, 20);

@@ -1,6 +1,10 @@
 // Clicking step cells of the real window: the pattern store, the cell faces
 // and the exact pixels of the step-line display.
+#include <atomic>
+#include <thread>
+
 #include "app/assets.h"
+#include "platform/thread.h"
 #include "tests/grid/grid_window.h"
 
 namespace {
@@ -135,6 +139,38 @@ TEST_F(StepCells, SwingGapsCutIntoEvenStepsAfterAClick) {
   EXPECT_EQ(Line(124, kYellow), "26..30");
   ClickCell(1, 3);  // odd steps keep their whole line
   EXPECT_EQ(Line(124, kYellow), "26..30,32..46");
+}
+
+// The playback thread may run wherever a click yields (between note-repeat
+// targets); it must never find a step whose Hit and SV disagree.
+TEST_F(StepCells, AnotherThreadNeverSeesAHalfWrittenStep) {
+  ASSERT_TRUE(fw::Baton::HeldByThisThread());
+  w.NoteRepeat = true;
+  std::atomic<bool> stop{false};
+  std::atomic<int> looks{0}, torn{0};
+  std::thread observer([&] {
+    while (!stop) {
+      fw::BatonGuard hold;
+      for (int r = 1; r <= 10; ++r)
+        for (int s = 1; s <= 32; ++s) {
+          const int hit = w.Hit(1, r, s), sv = w.SV(1, r, s);
+          const bool ok = hit == 0 ? sv == 0 : hit == 1 && (sv == 100 || sv == 50 || sv == 10);
+          if (!ok) ++torn;
+        }
+      ++looks;
+    }
+  });
+  for (int i = 0; i < 400 && looks < 50; ++i) {
+    const int row = 1 + i % 10, step = 1 + i % 16;
+    ClickCell(row, step, i % 3 == 1);
+    std::this_thread::yield();
+  }
+  stop = true;
+  fw::Baton::Release();
+  observer.join();
+  fw::Baton::Acquire();
+  EXPECT_GT(looks, 0);
+  EXPECT_EQ(torn, 0);
 }
 
 }  // namespace
