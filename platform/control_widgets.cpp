@@ -23,6 +23,15 @@ QString DisplayText(const std::string& text) {
   return s;
 }
 
+// Control texts are drawn without smoothing at small pixel sizes; full hinting
+// snaps the glyph outlines to the pixel grid so that they stay legible ("S"
+// rather than a "9"-like blot) and keeps letters from drifting apart.
+QFont ControlFont(const TextStyle& style) {
+  QFont font = style.ToFont();
+  font.setHintingPreference(QFont::PreferFullHinting);
+  return font;
+}
+
 Qt::Alignment HorizontalAlignment(int code) {
   switch (code) {
     case 1:
@@ -116,14 +125,14 @@ void Control::Impl::SyncAppearance() {
       pal.setColor(group, QPalette::Base, ToQColor(backColor));
     }
     edit->setPalette(pal);
-    edit->setFont(style.ToFont());
+    edit->setFont(ControlFont(style));
     edit->setAlignment(HorizontalAlignment(align) | Qt::AlignVCenter);
     edit->setReadOnly(readOnly);
     edit->setMaxLength(limitText > 0 ? limitText : 32767);
     edit->setEchoMode(password ? QLineEdit::Password : QLineEdit::Normal);
   } else if (auto* button = qobject_cast<QPushButton*>(widget.data())) {
     button->setText(ToQString(text));
-    button->setFont(style.ToFont());
+    button->setFont(ControlFont(style));
     button->setAutoDefault(false);
     button->setDefault(defaultButton);
   }
@@ -173,7 +182,7 @@ void ControlSurface::PaintCanvas(QPainter& p) {
 void ControlSurface::PaintStaticText(QPainter& p) {
   QColor color = ToQColor(impl_->textColor);
   if (!isEnabled() && impl_->win) color = Mix(color, impl_->win->impl().EraseColor());
-  p.setFont(impl_->style.ToFont());
+  p.setFont(ControlFont(impl_->style));
   p.setPen(color);
   int flags = static_cast<int>(HorizontalAlignment(impl_->align)) | Qt::AlignTop;
   if (impl_->multiline) flags |= Qt::TextWordWrap;
@@ -213,7 +222,7 @@ void ControlSurface::PaintBevelButton(QPainter& p) {
   p.fillRect(r.right(), r.top(), 1, r.height(), Qt::black);
 
   // Icon and caption as one group, placed by the caption placement.
-  QFont font = impl_->style.ToFont();
+  QFont font = ControlFont(impl_->style);
   QFontMetrics fm(font);
   QString caption = ToQString(impl_->text);
   QSize textSize =
