@@ -114,7 +114,7 @@ void TimingColumn(QImage& img) {
   DrawWell(img, QRect(103, 117, 19, 14));
   Heading(img, 92, 138, "LENGTH", kGreen, PixelFont::Small);
   DrawWell(img, QRect(103, 144, 19, 14));
-  Heading(img, 92, 159, "INTERVAL", kGreen, PixelFont::Small);
+  Heading(img, 92, 158, "INTERVAL", kGreen, PixelFont::Small);
 }
 
 void RowPanel(QImage& img) {
