@@ -26,6 +26,10 @@ void QuietAlsa() {
 
 bool InitAudio(std::string* why) {
   if (SDL_WasInit(SDL_INIT_AUDIO)) return true;
+  // SDL would otherwise take over SIGINT and SIGTERM and turn them into quit
+  // events that nobody reads, so the program could no longer be stopped by
+  // Ctrl+C or kill. The window's own close handling is enough.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   const bool ok = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
   QuietAlsa();
   if (!ok && why) *why = SDL_GetError();
