@@ -77,6 +77,17 @@ bool Control::Impl::Press(QWidget* w, const QPointF& pos, Qt::MouseButton b,
 void Control::Impl::Move(QWidget* w, const QPointF& pos) {
   if (!tracking) return;
   NoteMouse(w, pos);
+  // Crossing the control's edge while the button is held raises MouseExit
+  // and MouseEnter as it happens, as a moving pointer does.
+  const bool inside = w->rect().contains(pos.toPoint());
+  if (inside == leftDuringPress) {
+    leftDuringPress = !inside;
+    if (inside) {
+      Enter();
+    } else {
+      Leave();
+    }
+  }
   if (MouseHandler handler = onMouseDrag) {
     QPoint p = pos.toPoint();
     SetContextualClick(trackingContextual);
@@ -98,9 +109,14 @@ void Control::Impl::Release(QWidget* w, const QPointF& pos) {
 }
 
 void Control::Impl::Enter() {
+  if (!tracking) leftDuringPress = false;
   if (PlainHandler h = onEnter) h(*self);
 }
 void Control::Impl::Leave() {
+  if (leftDuringPress && !tracking) {
+    leftDuringPress = false;  // raised already, when the pointer left
+    return;
+  }
   if (PlainHandler h = onExit) h(*self);
 }
 void Control::Impl::RaiseAction() {

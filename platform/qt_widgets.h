@@ -98,6 +98,9 @@ struct Control::Impl {
   // of that press come here.
   bool tracking = false;
   bool trackingContextual = false;
+  // The pointer left the control during that press: MouseExit went out then,
+  // so the leave that arrives after the release is not raised again.
+  bool leftDuringPress = false;
 
   // Event entry points for the widgets (main thread).
   // A press; false when the control takes no presses (it goes on to the window).

@@ -149,13 +149,21 @@ TEST_F(AboutWindow, LinkLabelColoursFollowThePointer) {
   fw::testing::MoveMouse(*about, 5, 5);
   EXPECT_EQ(link.TextColor(), stStaticURL::kNormalColor);
 
-  // Pressed on the label, released elsewhere: nothing opens. (The pointer
-  // leaves the label with the release, so the colour that stays is the one
-  // of leaving; the release's own colour is checked in the next test.)
+  // Pressed on the label, dragged off and released elsewhere: nothing opens,
+  // and the label stays blue until the pointer next enters or leaves it.
+  fw::testing::MoveMouse(*about, cx, cy);
   fw::testing::Press(*about, cx, cy);
+  fw::testing::Drag(*about, 5, 5);
+  EXPECT_EQ(link.TextColor(), stStaticURL::kNormalColor);
   fw::testing::Release(*about, 5, 5);
+  fw::testing::ProcessEvents(10);
+  EXPECT_EQ(link.TextColor(), fw::RGB(0, 0, 255));
   EXPECT_EQ(opened.size(), 1u);
   EXPECT_NE(fw::GetImplicitWindow(AboutTaktora::kClassName), nullptr);
+  fw::testing::MoveMouse(*about, cx, cy);
+  EXPECT_EQ(link.TextColor(), fw::RGB(255, 255, 0));
+  fw::testing::MoveMouse(*about, 5, 5);
+  EXPECT_EQ(link.TextColor(), stStaticURL::kNormalColor);
 }
 
 TEST_F(AboutWindow, ReleaseCountsOnlyStrictlyInside) {
