@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 #include "platform/picture.h"
 #include "platform/sound.h"
@@ -12,12 +13,10 @@
 
 namespace {
 
-struct Expected {
-  int number, width, height;
-};
-
 TEST(Resources, EveryPictureIsPresentAtItsControlsSize) {
-  const Expected pictures[] = {
+  const struct {
+    int number, width, height;
+  } pictures[] = {
       {168, 13, 12}, {169, 13, 12}, {170, 15, 16}, {171, 13, 9},  {172, 13, 9},    {173, 15, 16},
       {174, 12, 12}, {175, 13, 12}, {176, 15, 16}, {179, 15, 16}, {181, 512, 15},  {182, 16, 15},
       {184, 13, 12}, {187, 64, 64}, {188, 12, 9},  {189, 12, 9},  {190, 12, 9},    {191, 12, 9},
@@ -25,34 +24,25 @@ TEST(Resources, EveryPictureIsPresentAtItsControlsSize) {
       {200, 45, 10}, {201, 19, 10}, {202, 24, 17}, {203, 13, 12}, {205, 670, 478}, {206, 13, 12},
       {207, 13, 12},
   };
-  for (const Expected& e : pictures) {
+  for (const auto& e : pictures) {
     const fw::PictureRef pic = fw::GetPicture(e.number);
     ASSERT_TRUE(pic) << "picture " << e.number;
     EXPECT_EQ(pic->Width(), e.width) << "picture " << e.number;
     EXPECT_EQ(pic->Height(), e.height) << "picture " << e.number;
   }
-  for (int unused : {177, 178, 180, 183, 185, 186, 196, 197, 204, 208}) {
+  for (int unused : {177, 178, 180, 183, 185, 186, 196, 197, 204, 208})
     EXPECT_FALSE(fw::GetPicture(unused)) << "picture " << unused;
-  }
 }
 
-double MeanDifference(const fw::Picture& a, const fw::Picture& b) {
+// Mean colour-channel distance of picture a from b, or its mean brightness
+// without b.
+double Mean(const fw::Picture& a, const fw::Picture* b = nullptr) {
   double sum = 0;
   for (int y = 0; y < a.Height(); ++y)
     for (int x = 0; x < a.Width(); ++x) {
-      const fw::Color p = a.Pixel(x, y), q = b.Pixel(x, y);
+      const fw::Color p = a.Pixel(x, y), q = b ? b->Pixel(x, y) : 0;
       sum += std::abs(fw::RedOf(p) - fw::RedOf(q)) + std::abs(fw::GreenOf(p) - fw::GreenOf(q)) +
              std::abs(fw::BlueOf(p) - fw::BlueOf(q));
-    }
-  return sum / (a.Width() * a.Height() * 3);
-}
-
-double MeanBrightness(const fw::Picture& a) {
-  double sum = 0;
-  for (int y = 0; y < a.Height(); ++y)
-    for (int x = 0; x < a.Width(); ++x) {
-      const fw::Color p = a.Pixel(x, y);
-      sum += fw::RedOf(p) + fw::GreenOf(p) + fw::BlueOf(p);
     }
   return sum / (a.Width() * a.Height() * 3);
 }
@@ -64,12 +54,12 @@ TEST(Resources, StepFacesTellOffAndTheThreeVelocitiesApart) {
   for (const auto& f : faces) ASSERT_TRUE(f);
   for (int i = 0; i < 4; ++i)
     for (int j = i + 1; j < 4; ++j)
-      EXPECT_GT(MeanDifference(*faces[i], *faces[j]), 12.0) << i << " vs " << j;
-  EXPECT_LT(MeanBrightness(*faces[2]), MeanBrightness(*faces[3]));
+      EXPECT_GT(Mean(*faces[i], faces[j].get()), 12.0) << i << " vs " << j;
+  EXPECT_LT(Mean(*faces[2]), Mean(*faces[3]));
   // The lamp of the step pointer stands out from the unlit strip under it.
   const fw::PictureRef strip = fw::GetPicture(181), lamp = fw::GetPicture(182);
   ASSERT_TRUE(strip && lamp);
-  EXPECT_GT(MeanBrightness(*lamp), MeanBrightness(*strip) + 10);
+  EXPECT_GT(Mean(*lamp), Mean(*strip) + 10);
 }
 
 TEST(Resources, ColouredButtonsShowTheColourTheirNamesSay) {
@@ -89,12 +79,9 @@ TEST(Resources, ColouredButtonsShowTheColourTheirNamesSay) {
     const int r = fw::RedOf(c), g = fw::GreenOf(c), b = fw::BlueOf(c);
     return r > g && r > b ? 'r' : g > r && g > b ? 'g' : b > r && b > g ? 'b' : '?';
   };
-  EXPECT_EQ(dominant(168), 'r');
-  EXPECT_EQ(dominant(169), 'g');
-  EXPECT_EQ(dominant(194), 'r');
-  EXPECT_EQ(dominant(195), 'b');
+  EXPECT_EQ(std::string() + dominant(168) + dominant(169) + dominant(194) + dominant(195), "rgrb");
   // The note-repeat switch lights up when on.
-  EXPECT_GT(MeanBrightness(*fw::GetPicture(207)), MeanBrightness(*fw::GetPicture(206)) + 10);
+  EXPECT_GT(Mean(*fw::GetPicture(207)), Mean(*fw::GetPicture(206)) + 10);
 }
 
 TEST(Resources, TheSilentSoundIsPresentAndShort) {
