@@ -6,10 +6,19 @@
 
 bool Window1::Event_KeyDown(const std::string& key) {
   if (fw::TextEquals(key, " ")) {
+    // Decided on the playing flag, not on the button's caption; the caption
+    // follows at the end of the start and in the middle of the stop.
     if (!playon) {
-      StartPlayback();
+      playon = true;
+      disablebuttons();
+      RunPlayLoop();
+      Play().SetCaption("Stop");
     } else {
-      StopPlayback();
+      playon = false;
+      StopRowSounds();
+      Play().SetCaption("Play");
+      DrawBlackLines();
+      enablebuttons();
     }
   }
   if (fw::TextEquals(key, "c")) {

@@ -17,18 +17,27 @@ void Window1::StartPlayback() {
   Play().SetCaption("Stop");
   playon = true;
   disablebuttons();
-  ++playGeneration;
-  auto loop = std::make_shared<PlayLoop>(*this, playGeneration);
-  loop->Priority = 1000;
-  loop->Run();
+  RunPlayLoop();
 }
 
 void Window1::StopPlayback() {
   Play().SetCaption("Play");
   playon = false;
-  for (int row = 1; row <= 10; ++row) S(row)->Stop();
+  StopRowSounds();
   DrawBlackLines();
   enablebuttons();
+}
+
+void Window1::RunPlayLoop() {
+  ++playGeneration;
+  auto loop = std::make_shared<PlayLoop>(*this, playGeneration);
+  loop->Priority = 1000;
+  loop->Run();  // the platform keeps the loop alive until it returns
+}
+
+void Window1::StopRowSounds() {
+  // Only the row sounds themselves; copies already playing ring out.
+  for (int row = 1; row <= 10; ++row) S(row)->Stop();
 }
 
 namespace {

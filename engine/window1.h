@@ -82,8 +82,10 @@ class Window1 : public fw::Window {
 
   // ---- Transport (engine/transport.cpp).
   void Play_Action(fw::Control& me);
-  void StartPlayback();  // shared by the button and the space key
-  void StopPlayback();
+  void StartPlayback();  // as the button starts: caption first
+  void StopPlayback();   // as the button stops: caption first
+  void RunPlayLoop();    // a new playback loop at priority 1000, not kept
+  void StopRowSounds();  // rows 1..10
   // Bumped by every start: a playback loop of an earlier start ends at its
   // next pass, so only one loop ever plays.
   unsigned playGeneration = 0;
