@@ -1,4 +1,5 @@
 // Row clear, pattern clear, random fill and the copy buffer on the real window.
+#include <map>
 #include <set>
 
 #include "app/assets.h"
@@ -20,16 +21,12 @@ TEST_F(PatternOps, RowClearInSemiTonesLeavesTheNeighbouringRowsWhole) {
   w.Meter = 2;
   w.MeterDisplay();  // step 32 of row 3 is now hidden
   ClickOn(Named("CR", 3));
-  for (int s = 1; s <= 32; ++s) {
-    ASSERT_EQ(w.Hit(1, 3, s), 0);
-    ASSERT_EQ(w.SV(1, 3, s), 0);
-  }
+  for (int s = 1; s <= 32; ++s) ASSERT_EQ(w.Hit(1, 3, s) + w.SV(1, 3, s), 0) << s;
   EXPECT_EQ(Face(3, 9), greenbutton());
   EXPECT_EQ(Face(3, 32), greenbutton());
-  EXPECT_EQ(Line(122, kBlack), "0..511");  // the band runs through the tail
-  EXPECT_EQ(Line(123, kYellow), "0..14,128..142");
-  EXPECT_EQ(Line(121, kYellow), "0..14,128..142");
   EXPECT_EQ(Face(2, 9), bluebuttonon());
+  EXPECT_EQ(Line(122, kBlack), "0..511");  // the band runs through the tail
+  for (int y : {121, 123}) EXPECT_EQ(Line(y, kYellow), "0..14,128..142") << y;
 
   ClickOn(Named("CR", 5));  // an empty row: only its own band
   EXPECT_EQ(Line(120, kBlack), "0..511");
@@ -45,10 +42,8 @@ TEST_F(PatternOps, PatternClearKeepsTheLength) {
   w.Hit(3, 1, 1) = 1;
   w.MeterDisplay();
   ClickOn(Named("PClear"));
-  EXPECT_EQ(w.Hit(2, 1, 1), 0);
-  EXPECT_EQ(w.SV(2, 1, 1), 0);
+  EXPECT_EQ(w.Hit(2, 1, 1) + w.SV(2, 1, 1), 0);
   EXPECT_EQ(w.Hit(2, 0, 0), 3);
-  EXPECT_EQ(w.Meter, 3);
   EXPECT_EQ(w.NumB().Text(), "6");
   EXPECT_EQ(w.Hit(3, 1, 1), 1);
   EXPECT_EQ(Line(124, kBlack), "0..383");
@@ -60,7 +55,8 @@ TEST_F(PatternOps, RandomFillDensityAndVelocities) {
   w.Meter = 4;
   w.MeterDisplay();
   constexpr int kPresses = 40;
-  int on = 0, v100 = 0, v50 = 0, v10 = 0, hiddenOn = 0;
+  std::map<int, int> on;  // cells turned on, by velocity
+  int hiddenOn = 0;
   std::set<std::vector<int>> patterns;
   for (int press = 0; press < kPresses; ++press) {
     w.SV(1, 1, 1) = 77;  // stale velocities are gone after a fill
@@ -70,23 +66,14 @@ TEST_F(PatternOps, RandomFillDensityAndVelocities) {
       for (int s = 1; s <= 32; ++s) {
         const int hit = w.Hit(1, r, s), sv = w.SV(1, r, s);
         cells.push_back(hit * sv);
-        if (hit == 0) {
-          ASSERT_EQ(sv, 0);
-          continue;
-        }
-        ASSERT_EQ(hit, 1);
-        ++on;
-        hiddenOn += s > 20;
-        v100 += sv == 100;
-        v50 += sv == 50;
-        v10 += sv == 10;
+        ASSERT_TRUE(hit == 0 ? sv == 0 : hit == 1 && (sv == 100 || sv == 50 || sv == 10));
+        if (hit) ++on[sv], hiddenOn += s > 20;
       }
     patterns.insert(cells);
   }
-  EXPECT_EQ(v100 + v50 + v10, on);
-  const double cells = kPresses * 320.0;
-  EXPECT_NEAR(on / cells, 0.13, 0.02);  // about 9 standard deviations wide
-  for (int v : {v100, v50, v10}) EXPECT_NEAR(v / static_cast<double>(on), 1 / 3.0, 0.06);
+  const int total = on[100] + on[50] + on[10];
+  EXPECT_NEAR(total / (kPresses * 320.0), 0.13, 0.02);  // about 9 standard deviations wide
+  for (int v : {100, 50, 10}) EXPECT_NEAR(on[v] / static_cast<double>(total), 1 / 3.0, 0.06);
   EXPECT_GT(hiddenOn, 0);
   EXPECT_EQ(patterns.size(), static_cast<size_t>(kPresses));
   EXPECT_EQ(w.Hit(1, 0, 0), 1);
@@ -95,15 +82,21 @@ TEST_F(PatternOps, RandomFillDensityAndVelocities) {
 }
 
 TEST_F(PatternOps, PasteCarriesStepsAndLengthAcrossPatterns) {
+  const int saved = w.OldPattern;
   w.Pattern = 3;
   w.Hit(3, 0, 0) = 2;
   w.Meter = 2;
   w.MeterDisplay();
   ClickCell(1, 2);
+  w.OldPattern = 0;
+  w.pastepattern();  // nothing copied yet: nothing changes
+  EXPECT_EQ(w.Meter, 2);
+  EXPECT_EQ(w.Hit(3, 1, 2), 1);
+  EXPECT_EQ(Line(124, kYellow), "16..30");
+
   ClickCell(6, 28, true);
   w.copypattern();
   ClickCell(1, 4);  // an edit after the copy is not in the buffer
-
   w.Pattern = 9;
   w.Meter = 1;
   w.MeterDisplay();
@@ -128,22 +121,6 @@ TEST_F(PatternOps, PasteCarriesStepsAndLengthAcrossPatterns) {
   w.pastepattern();
   EXPECT_EQ(w.Hit(3, 1, 4), 0);
   EXPECT_EQ(w.Hit(3, 1, 2), 1);
-}
-
-TEST_F(PatternOps, PasteBeforeAnyCopyChangesNothing) {
-  const int saved = w.OldPattern;
-  w.OldPattern = 0;
-  w.Pattern = 4;
-  w.Hit(4, 0, 0) = 3;
-  w.Meter = 3;
-  w.MeterDisplay();
-  ClickCell(1, 1);
-  w.pastepattern();
-  EXPECT_EQ(w.Hit(4, 0, 0), 3);
-  EXPECT_EQ(w.Meter, 3);
-  EXPECT_EQ(w.NumBeats, 24);
-  EXPECT_EQ(w.Hit(4, 1, 1), 1);
-  EXPECT_EQ(Line(124, kYellow), "0..14");
   w.OldPattern = saved;
 }
 
