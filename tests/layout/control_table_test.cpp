@@ -2,6 +2,7 @@
 // pictures and event bindings, and records that agree with their entries.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 #include <set>
 #include <string>
@@ -12,7 +13,6 @@
 namespace {
 
 using layout::Art;
-using layout::ControlEntry;
 using layout::ControlKind;
 using layout::kMainWindowControls;
 using layout::kNoValue;
@@ -26,34 +26,26 @@ int Position(std::string_view name, int index = kNoValue) {
   }
   return -1;
 }
+int TabIndexOf(std::string_view name, int index = kNoValue) {
+  return Record(layout::FindMainWindowControl(name, index)->record).Int("TabIndex");
+}
 
-TEST(ControlTable, CountsByKind) {
-  std::map<ControlKind, int> singles;
-  int members = 0;
+TEST(ControlTable, CountsByKindWithNoControlTwice) {
+  std::array<int, 5> singles{};  // by kind: Canvas, StaticText, BevelButton, EditField, Oval
   std::map<std::string, int> arrays;
+  std::set<std::pair<std::string, int>> seen;
   for (const auto& e : kMainWindowControls) {
-    if (e.index == kNoValue) {
-      ++singles[e.kind];
-    } else {
-      ++members;
+    if (e.index == kNoValue)
+      ++singles[int(e.kind)];
+    else
       ++arrays[std::string(e.name)];
-    }
+    EXPECT_TRUE(seen.insert({std::string(e.name), e.index}).second) << e.name << e.index;
   }
   EXPECT_EQ(kMainWindowControls.size(), 407u);
-  EXPECT_EQ(singles[ControlKind::Canvas], 26);
-  EXPECT_EQ(singles[ControlKind::StaticText], 19);
-  EXPECT_EQ(singles[ControlKind::BevelButton], 1);
-  EXPECT_EQ(singles[ControlKind::EditField], 1);
-  EXPECT_EQ(singles[ControlKind::Oval], 0);
-  EXPECT_EQ(members, 360);
+  EXPECT_EQ(singles, (std::array{26, 19, 1, 1, 0}));
   EXPECT_EQ(arrays.size(), 14u);
   for (int row = 1; row <= 10; ++row) EXPECT_EQ(arrays["SR" + std::to_string(row)], 32);
   for (const char* name : {"StaticText3", "Canvas2", "CR", "Oval1"}) EXPECT_EQ(arrays[name], 10);
-
-  // No control appears twice.
-  std::set<std::pair<std::string, int>> seen;
-  for (const auto& e : kMainWindowControls)
-    EXPECT_TRUE(seen.insert({std::string(e.name), e.index}).second) << e.name << e.index;
 }
 
 TEST(ControlTable, CreationOrder) {
@@ -66,24 +58,24 @@ TEST(ControlTable, CreationOrder) {
     EXPECT_LT(Position("StaticText3", row), Position("Canvas2", row));
     EXPECT_EQ(Position("Canvas2", row) + 1, Position("Canvas2", row + 1));
   }
-  EXPECT_EQ(Position("StaticText3", 1) + 1, Position("StaticText4"));
-  EXPECT_EQ(Position("Canvas2", 10) + 1, Position("PointerCanvas"));
-  EXPECT_EQ(Position("PointerCanvas") + 1, Position("SR1", 1));
-  EXPECT_EQ(Position("SR9", 32) + 1, Position("CR", 1));
-  EXPECT_EQ(Position("Canvas6") + 1, Position("CR", 10));
-  EXPECT_EQ(Position("StaticText25") + 1, Position("SR10", 1));
-  EXPECT_EQ(Position("SR10", 32) + 1, Position("OctaveText"));
-  EXPECT_EQ(Position("StaticText28") + 1, Position("Oval1", 1));
-  EXPECT_EQ(Position("KitNew") + 1, Position("KitName1"));
-  // Cells within a row rise by step, rows follow one another.
-  for (int row = 1; row <= 10; ++row) {
-    const std::string name = "SR" + std::to_string(row);
-    for (int s = 1; s < 32; ++s) EXPECT_EQ(Position(name, s) + 1, Position(name, s + 1));
-  }
-  for (int row = 1; row < 9; ++row) {
-    EXPECT_EQ(Position("SR" + std::to_string(row), 32) + 1,
-              Position("SR" + std::to_string(row + 1), 1));
-  }
+  const std::pair<int, int> follows[] = {
+      {Position("StaticText3", 1), Position("StaticText4")},
+      {Position("Canvas2", 10), Position("PointerCanvas")},
+      {Position("PointerCanvas"), Position("SR1", 1)},
+      {Position("SR9", 32), Position("CR", 1)},
+      {Position("Canvas6"), Position("CR", 10)},
+      {Position("StaticText25"), Position("SR10", 1)},
+      {Position("SR10", 32), Position("OctaveText")},
+      {Position("StaticText28"), Position("Oval1", 1)},
+      {Position("KitNew"), Position("KitName1")},
+  };
+  for (const auto& [before, after] : follows) EXPECT_EQ(before + 1, after) << before;
+  // Cells of rows 1 to 9 follow one another by step, then by row; row 10's by step.
+  for (int row = 1; row <= 10; ++row)
+    for (int s = 1; s <= 32; ++s) {
+      const int first = row == 10 ? Position("SR10", 1) : Position("SR1", 1) + 32 * (row - 1);
+      EXPECT_EQ(Position("SR" + std::to_string(row), s), first + s - 1) << row << "/" << s;
+    }
 }
 
 TEST(ControlTable, RecordsNameTheirEntryAndTabIndexRises) {
@@ -91,102 +83,59 @@ TEST(ControlTable, RecordsNameTheirEntryAndTabIndexRises) {
   for (const auto& e : kMainWindowControls) {
     Record r(e.record);
     ASSERT_TRUE(r.ok) << e.name << " " << e.index;
-    ASSERT_TRUE(r.Has("Name") && r.Has("Index"));
+    EXPECT_EQ(r.Names()[0], "Name");
     EXPECT_EQ(r.Str("Name"), e.name);
     EXPECT_EQ(r.Int("Index"), e.index) << e.name;
-    EXPECT_EQ(r.Names()[0], "Name");
-    if (e.kind == ControlKind::Oval) {
-      EXPECT_FALSE(r.Has("TabIndex"));
-      continue;
-    }
-    ASSERT_TRUE(r.Has("TabIndex")) << e.name;
+    // Lamps carry no tab index.
+    ASSERT_EQ(r.Has("TabIndex"), e.kind != ControlKind::Oval) << e.name;
+    if (e.kind == ControlKind::Oval) continue;
     EXPECT_GT(r.Int("TabIndex"), lastTab) << e.name << " " << e.index;
     lastTab = r.Int("TabIndex");
   }
   EXPECT_EQ(lastTab, 410);
-  EXPECT_EQ(Record(layout::FindMainWindowControl("SR3", 12)->record).Int("TabIndex"), 100);
-  EXPECT_EQ(Record(layout::FindMainWindowControl("SR10", 1)->record).Int("TabIndex"), 334);
-  EXPECT_EQ(Record(layout::FindMainWindowControl("Canvas12")->record).Int("TabIndex"), 404);
+  EXPECT_EQ(TabIndexOf("SR3", 12), 100);
+  EXPECT_EQ(TabIndexOf("SR10", 1), 334);
+  EXPECT_EQ(TabIndexOf("Canvas12"), 404);
 }
 
 TEST(ControlTable, PicturesAndEventBindings) {
-  auto entry = [](std::string_view name, int index = kNoValue) -> const ControlEntry& {
-    const ControlEntry* e = layout::FindMainWindowControl(name, index);
-    EXPECT_NE(e, nullptr) << name;
-    static const ControlEntry none{};
-    return e ? *e : none;
-  };
-  const ControlEntry& canvas1 = entry("Canvas1");
-  EXPECT_EQ(canvas1.picture, Art::None);
-  ASSERT_EQ(canvas1.eventCount, 2);
-  EXPECT_EQ(canvas1.events[0].event, "Open");
-  EXPECT_EQ(canvas1.events[0].handler, "Canvas1_Open");
-  EXPECT_EQ(canvas1.events[1].event, "Paint");
-  EXPECT_EQ(canvas1.events[1].handler, "Canvas1_Paint");
-
-  const ControlEntry& kit = entry("KitName1");
-  ASSERT_EQ(kit.eventCount, 2);
-  EXPECT_EQ(kit.events[0].event, "MouseEnter");
-  EXPECT_EQ(kit.events[1].event, "MouseExit");
-
-  const ControlEntry& knob = entry("Canvas11");
-  ASSERT_EQ(knob.eventCount, 2);
-  EXPECT_EQ(knob.events[0].handler, "Canvas11_MouseDown");
-  EXPECT_EQ(knob.events[1].event, "MouseDrag");
-
-  EXPECT_EQ(entry("Play").picture, Art::red);
-  EXPECT_EQ(entry("Play").events[0].handler, "Play_Action");
-  EXPECT_EQ(entry("PointerCanvas").picture, Art::lightstrip);
-  EXPECT_EQ(entry("Canvas15").picture, Art::gridoff1);
-
   for (const auto& e : kMainWindowControls) {
-    const bool isCell = e.name.size() >= 3 && e.name.substr(0, 2) == "SR";
-    if (isCell) {
+    if (e.name.size() >= 3 && e.name.substr(0, 2) == "SR") {
       EXPECT_EQ(e.picture, Art::greenbutton);
       ASSERT_EQ(e.eventCount, 1);
       EXPECT_EQ(e.events[0].event, "MouseDown");
       EXPECT_EQ(e.events[0].handler, std::string(e.name) + "_MouseDown");
     }
-    // Labels, lamps and the field get no picture; every other canvas but
-    // the display gets its backdrop.
+    // Labels, lamps and the field get no picture; every other canvas but the
+    // display gets its backdrop. Only the row labels among the labels have a
+    // handler, lamps none, every canvas at least one.
     const bool wantsPicture = (e.kind == ControlKind::Canvas && e.name != "Canvas1") ||
                               e.kind == ControlKind::BevelButton;
     EXPECT_EQ(e.picture != Art::None, wantsPicture) << e.name;
-    // Only the row labels among the labels have a handler; lamps have none.
-    if (e.kind == ControlKind::StaticText) {
-      EXPECT_EQ(e.eventCount, e.name == "StaticText3" ? 1 : 0);
-    }
-    if (e.kind == ControlKind::Oval) {
-      EXPECT_EQ(e.eventCount, 0);
-    }
-    if (e.kind == ControlKind::Canvas) {
+    if (e.kind == ControlKind::StaticText || e.kind == ControlKind::Oval) {
+      EXPECT_EQ(e.eventCount, e.name == "StaticText3" ? 1 : 0) << e.name;
+    } else if (e.kind == ControlKind::Canvas) {
       EXPECT_GE(e.eventCount, 1) << e.name;
     }
   }
+  const auto& kit = *layout::FindMainWindowControl("KitName1");
+  ASSERT_EQ(kit.eventCount, 2);
+  EXPECT_EQ(kit.events[0].event, "MouseEnter");
+  EXPECT_EQ(kit.events[1].event, "MouseExit");
+  EXPECT_EQ(layout::FindMainWindowControl("Play")->picture, Art::red);
 }
 
-TEST(ControlTable, GridGeometry) {
-  const int tops[10] = {403, 384, 365, 346, 327, 303, 284, 265, 246, 228};
-  const int lefts[8] = {134, 199, 263, 327, 391, 455, 519, 583};
+TEST(ControlTable, PadLabelLampAndClearButtonLineUpWithTheirRowOfCells) {
   for (int row = 1; row <= 10; ++row) {
-    for (int s = 1; s <= 32; ++s) {
-      Record r(layout::FindMainWindowControl("SR" + std::to_string(row), s)->record);
-      EXPECT_EQ(r.Int("Top"), tops[row - 1]);
-      EXPECT_EQ(r.Int("Left"), lefts[(s - 1) / 4] + 15 * ((s - 1) % 4));
-      EXPECT_EQ(r.Int("Width"), 15);
-      EXPECT_EQ(r.Int("Height"), 16);
-    }
-    // Pad, label, lamp and clear button line up on the row.
-    const int centre = tops[row - 1] + 8;
-    Record clear(layout::FindMainWindowControl("CR", row)->record);
-    EXPECT_EQ(clear.Int("Top"), centre - 6);
-    Record pad(layout::FindMainWindowControl("Canvas2", row)->record);
-    Record label(layout::FindMainWindowControl("StaticText3", row)->record);
+    auto top = [row](std::string_view name) {
+      return Record(layout::FindMainWindowControl(name, row)->record).Int("Top");
+    };
+    const int centre = top("SR" + std::to_string(row)) + 8;
     const int shift = row == 10 ? 1 : 0;  // row 10's pad and label sit one pixel higher
-    EXPECT_EQ(pad.Int("Top"), centre - 6 - shift);
-    EXPECT_EQ(label.Int("Top"), centre - 10 - shift);
-    Record lamp(layout::FindMainWindowControl("Oval1", row)->record);
-    EXPECT_EQ(lamp.Int("Top"), centre - 3 - (row <= 2 || row == 10 ? 1 : 0));
+    EXPECT_EQ(top("CR"), centre - 6) << row;
+    EXPECT_EQ(top("Canvas2"), centre - 6 - shift) << row;
+    EXPECT_EQ(top("StaticText3"), centre - 10 - shift) << row;
+    EXPECT_EQ(top("Oval1"), centre - 3 - (row <= 2 || row == 10 ? 1 : 0)) << row;
   }
 }
 

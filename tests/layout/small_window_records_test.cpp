@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <utility>
 
 #include "app/static_url.h"
 #include "layout/window_records.h"
@@ -13,61 +15,41 @@
 
 namespace {
 
-// The entries of a record in the opposite order, re-encoded.
-std::string Reversed(std::string_view record) {
-  layout_test::Record r(record);
-  std::string out;
-  for (auto it = r.entries.rbegin(); it != r.entries.rend(); ++it)
-    out += it->name + " " + it->value;
-  return out;
-}
-
+// Applies a record to a control, and the same entries in forward order to a
+// twin of it; both must take it and stand at the same place.
 template <class T>
-void ExpectSameGeometry(const T& a, const T& b) {
-  EXPECT_EQ(a.Left(), b.Left());
-  EXPECT_EQ(a.Top(), b.Top());
-  EXPECT_EQ(a.Width(), b.Width());
-  EXPECT_EQ(a.Height(), b.Height());
-  EXPECT_EQ(a.TabIndex(), b.TabIndex());
-  EXPECT_EQ(a.Visible(), b.Visible());
-  EXPECT_EQ(a.Enabled(), b.Enabled());
+std::pair<T&, T&> ApplyBothWays(fw::Window& win, const char* name, std::string_view record) {
+  layout_test::Record r(record);
+  std::string forward, error;
+  for (auto it = r.entries.rbegin(); it != r.entries.rend(); ++it)
+    forward += it->name + " " + it->value;
+  T& a = win.New<T>(name);
+  T& b = win.New<T>(name);
+  EXPECT_TRUE(fw::TryApplyRecord(a, record, &error)) << name << ": " << error;
+  EXPECT_TRUE(fw::TryApplyRecord(b, forward, &error)) << name << ": " << error;
+  auto state = [](const T& c) {
+    return std::tuple(c.Left(), c.Top(), c.Width(), c.Height(), c.TabIndex(), c.Visible(),
+                      c.Enabled());
+  };
+  EXPECT_EQ(state(a), state(b)) << name;
+  return {a, b};
 }
 
 TEST(SmallWindowRecords, TheReplaceDialogsRecordsApplyInEitherOrder) {
   fw::Window win;
   std::string error;
   ASSERT_TRUE(fw::TryApplyRecord(win, kSaveReplaceRecord, &error)) << error;
-  EXPECT_EQ(win.Width(), 365);
-  EXPECT_EQ(win.Height(), 94);
-  EXPECT_EQ(win.Title(), "Replace");
+  EXPECT_EQ(std::tuple(win.Width(), win.Height(), win.Title()), std::tuple(365, 94, "Replace"));
 
-  auto& yes = win.New<fw::PushButton>("PushButton1");
-  auto& yesForward = win.New<fw::PushButton>("PushButton1");
-  ASSERT_TRUE(fw::TryApplyRecord(yes, kReplacePushButton1Record, &error)) << error;
-  ASSERT_TRUE(fw::TryApplyRecord(yesForward, Reversed(kReplacePushButton1Record), &error)) << error;
-  EXPECT_EQ(yes.Caption(), "Yes");
-  EXPECT_EQ(yes.Left(), 251);
-  EXPECT_EQ(yes.TabIndex(), 1);
-  EXPECT_EQ(yes.Caption(), yesForward.Caption());
-  ExpectSameGeometry(yes, yesForward);
-
-  auto& no = win.New<fw::PushButton>("PushButton2");
-  ASSERT_TRUE(fw::TryApplyRecord(no, kReplacePushButton2Record, &error)) << error;
-  EXPECT_EQ(no.Caption(), "No");
-  EXPECT_EQ(no.Left(), 119);
-
-  auto& text = win.New<fw::StaticText>("StaticText1");
-  auto& textForward = win.New<fw::StaticText>("StaticText1");
-  ASSERT_TRUE(fw::TryApplyRecord(text, kReplaceStaticText1Record, &error)) << error;
-  ASSERT_TRUE(fw::TryApplyRecord(textForward, Reversed(kReplaceStaticText1Record), &error))
-      << error;
+  auto [yes, yes2] = ApplyBothWays<fw::PushButton>(win, "PushButton1", kReplacePushButton1Record);
+  EXPECT_EQ(std::tuple(yes.Caption(), yes.Left(), yes.TabIndex()), std::tuple("Yes", 251, 1));
+  EXPECT_EQ(yes2.Caption(), "Yes");
+  auto [no, no2] = ApplyBothWays<fw::PushButton>(win, "PushButton2", kReplacePushButton2Record);
+  EXPECT_EQ(std::tuple(no.Caption(), no.Left(), no2.Caption()), std::tuple("No", 119, "No"));
+  auto [text, text2] = ApplyBothWays<fw::StaticText>(win, "StaticText1", kReplaceStaticText1Record);
   EXPECT_EQ(text.Text(), "The Drum Kit already exists.  Do you want me to replace it?");
-  EXPECT_EQ(text.Text(), textForward.Text());
-  EXPECT_EQ(text.TextColor(), textForward.TextColor());
-  ExpectSameGeometry(text, textForward);
-
-  auto& icon = win.New<fw::Canvas>("Canvas1");
-  ASSERT_TRUE(fw::TryApplyRecord(icon, kReplaceCanvas1Record, &error)) << error;
+  EXPECT_EQ(std::tuple(text2.Text(), text2.TextColor()), std::tuple(text.Text(), text.TextColor()));
+  auto& icon = ApplyBothWays<fw::Canvas>(win, "Canvas1", kReplaceCanvas1Record).first;
   EXPECT_EQ(icon.Width(), 64);
   EXPECT_TRUE(icon.EraseBackground());
 }
@@ -76,23 +58,16 @@ TEST(SmallWindowRecords, TheAboutWindowsRecordsApply) {
   fw::Window win;
   std::string error;
   ASSERT_TRUE(fw::TryApplyRecord(win, kAboutTaktoraRecord, &error)) << error;
-  EXPECT_EQ(win.Width(), 284);
-  EXPECT_EQ(win.Height(), 212);
-  EXPECT_EQ(win.BackColor(), 0x171717u);
-
+  EXPECT_EQ(std::tuple(win.Width(), win.Height(), win.BackColor()),
+            std::tuple(284, 212, 0x171717u));
   ASSERT_TRUE(fw::TryApplyRecord(win.New<fw::Canvas>("cnvIcon"), kAboutCnvIconRecord, &error))
       << error;
   auto& name = win.New<fw::StaticText>("stName");
   ASSERT_TRUE(fw::TryApplyRecord(name, kAboutStNameRecord, &error)) << error;
-  EXPECT_EQ(name.Text(), "Taktora");
-  EXPECT_TRUE(name.Bold());
-  EXPECT_EQ(name.TextAlign(), 1);
-  ASSERT_TRUE(fw::TryApplyRecord(win.New<fw::StaticText>("stDescription"),
-                                 kAboutStDescriptionRecord, &error))
-      << error;
-  ASSERT_TRUE(
-      fw::TryApplyRecord(win.New<fw::StaticText>("StaticText2"), kAboutStaticText2Record, &error))
-      << error;
+  EXPECT_EQ(std::tuple(name.Text(), name.Bold(), name.TextAlign()), std::tuple("Taktora", true, 1));
+  for (auto [n, record] : {std::pair("stDescription", kAboutStDescriptionRecord),
+                           std::pair("StaticText2", kAboutStaticText2Record)})
+    ASSERT_TRUE(fw::TryApplyRecord(win.New<fw::StaticText>(n), record, &error)) << error;
   auto& link = win.New<stStaticURL>("stStaticURL2");
   ASSERT_TRUE(fw::TryApplyRecord(link, kAboutStStaticURL2Record, &error)) << error;
   EXPECT_EQ(link.Text(), "Email Support");
