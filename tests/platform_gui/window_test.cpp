@@ -19,21 +19,15 @@
 
 namespace {
 
-fw::PropertyValue Int(int v) {
+using Type = fw::PropertyValue::Type;
+
+// A property value of the given type, holding v.
+fw::PropertyValue Prop(Type type, uint32_t v) {
   fw::PropertyValue p;
-  p.integer = v;
-  return p;
-}
-fw::PropertyValue Col(fw::Color c) {
-  fw::PropertyValue p;
-  p.type = fw::PropertyValue::Type::Color;
-  p.color = c;
-  return p;
-}
-fw::PropertyValue Bool(bool b) {
-  fw::PropertyValue p;
-  p.type = fw::PropertyValue::Type::Boolean;
-  p.boolean = b;
+  p.type = type;
+  p.integer = static_cast<int32_t>(v);
+  p.boolean = v != 0;
+  p.color = v;
   return p;
 }
 
@@ -52,10 +46,10 @@ class LifeWindow : public fw::Window {
   ~LifeWindow() override { ++g_destroyed; }
   void Layout() override {
     g_events->push_back("Layout");
-    SetProperty("Width", Int(120));
-    SetProperty("Height", Int(80));
-    SetProperty("HasBackColor", Bool(true));
-    SetProperty("BackColor", Col(0x102030));
+    SetProperty("Width", Prop(Type::Integer, 120));
+    SetProperty("Height", Prop(Type::Integer, 80));
+    SetProperty("HasBackColor", Prop(Type::Boolean, 1));
+    SetProperty("BackColor", Prop(Type::Color, 0x102030));
   }
   void CreateControls() override {
     g_events->push_back("CreateControls");
@@ -83,17 +77,13 @@ class WindowTest : public ::testing::Test {
   std::vector<std::string> events;
 };
 
-TEST_F(WindowTest, ConstructionOrderAndOneImplicitInstance) {
+TEST_F(WindowTest, OneImplicitInstanceForgottenAtCloseAndDestroyedLater) {
   auto& a = fw::ImplicitInstance<LifeWindow>("LifeWindow");
-  auto& b = fw::ImplicitInstance<LifeWindow>("LifeWindow");
-  EXPECT_EQ(&a, &b);
+  EXPECT_EQ(&fw::ImplicitInstance<LifeWindow>("LifeWindow"), &a);
   using V = std::vector<std::string>;
   EXPECT_EQ(events, (V{"Layout", "CreateControls", "Open first", "Open second", "Event_Open"}));
   EXPECT_EQ(fw::OpenWindows(), (std::vector<fw::Window*>{&a}));
-}
 
-TEST_F(WindowTest, CloseForgetsTheInstanceAtOnceAndDestroysItLater) {
-  auto& a = fw::ImplicitInstance<LifeWindow>("LifeWindow");
   a.Close();
   EXPECT_EQ(fw::GetImplicitWindow("LifeWindow"), nullptr);
   EXPECT_TRUE(fw::OpenWindows().empty());
@@ -102,15 +92,13 @@ TEST_F(WindowTest, CloseForgetsTheInstanceAtOnceAndDestroysItLater) {
   EXPECT_EQ(g_destroyed, 1);
   auto& c = fw::ImplicitInstance<LifeWindow>("LifeWindow");  // a fresh one
   EXPECT_EQ(fw::GetImplicitWindow("LifeWindow"), &c);
-}
 
-TEST_F(WindowTest, CloseBoxRaisesCloseOnce) {
-  auto& a = fw::ImplicitInstance<LifeWindow>("LifeWindow");
+  // The close box raises Close once and closes the same way.
   events.clear();
-  fw::testing::ClickCloseBox(a);
+  fw::testing::ClickCloseBox(c);
   fw::testing::ProcessEvents();
-  EXPECT_EQ(events, (std::vector<std::string>{"Event_Close"}));
-  EXPECT_EQ(g_destroyed, 1);
+  EXPECT_EQ(events, (V{"Event_Close"}));
+  EXPECT_EQ(g_destroyed, 2);
   EXPECT_EQ(fw::GetImplicitWindow("LifeWindow"), nullptr);
 }
 
@@ -130,7 +118,7 @@ TEST_F(WindowTest, ContentAndCanvasesPaintWhereTheyShould) {
   }
   erasing.SetLeft(10);
   plain.SetLeft(35);
-  plain.SetProperty("EraseBackground", Bool(false));
+  plain.SetProperty("EraseBackground", Prop(Type::Boolean, 0));
   plain.InstallEventHandler("Paint", fw::PaintHandler([](fw::Control&, fw::Graphics& g) {
                               g.ForeColor = 0x00FF00;
                               g.FillRect(5, 5, 2, 2);  // over the backdrop
@@ -155,15 +143,12 @@ TEST_F(WindowTest, LabelTextIsCrispInOneColour) {
   label.SetTextColor(0xDBD200);
   auto shot = fw::testing::Grab(*w);
   int text = 0, other = 0;
-  for (int y = 0; y < 20; ++y) {
+  for (int y = 0; y < 20; ++y)
     for (int x = 0; x < 80; ++x) {
-      fw::Color c = shot->Pixel(x, y);
-      if (c == 0xDBD200u)
-        ++text;
-      else if (c != 0x102030u)
-        ++other;
+      const fw::Color c = shot->Pixel(x, y);
+      text += c == 0xDBD200u;
+      other += c != 0xDBD200u && c != 0x102030u;
     }
-  }
   EXPECT_GT(text, 20);
   EXPECT_EQ(other, 0);  // no smoothing: every pixel is text or background
 }
@@ -199,21 +184,11 @@ class MenuTest : public WindowTest {
  protected:
   void SetUp() override {
     WindowTest::SetUp();
-    auto file = std::make_unique<fw::MenuItem>();
-    file->Name = "FileMenu";
-    file->Text = "&File";
-    auto about = std::make_unique<fw::AppleMenuItem>();
-    about->Name = "FileAbout";
-    about->Text = "About Test";
-    auto sep = std::make_unique<fw::MenuItem>();
-    sep->Name = "Sep";
-    sep->Text = "-";
-    auto quit = std::make_unique<fw::QuitMenuItem>();
-    quit->Name = "FileQuit";
-    quit->Text = "Quit";
+    auto file = Item<fw::MenuItem>("FileMenu", "&File");
+    file->Append(Item<fw::AppleMenuItem>("FileAbout", "About Test"));
+    file->Append(Item<fw::MenuItem>("Sep", "-"));
+    auto quit = Item<fw::QuitMenuItem>("FileQuit", "Quit");
     quit->KeyboardShortcut = "Cmd+Q";
-    file->Append(std::move(about));
-    file->Append(std::move(sep));
     file->Append(std::move(quit));
     bar.Append(std::move(file));
     app.SetMenuBar(&bar);
@@ -222,6 +197,13 @@ class MenuTest : public WindowTest {
   void TearDown() override {
     WindowTest::TearDown();
     fw::RegisterAppObject(nullptr);
+  }
+  template <class T>
+  static std::unique_ptr<T> Item(const char* name, const char* text) {
+    auto item = std::make_unique<T>();
+    item->Name = name;
+    item->Text = text;
+    return item;
   }
   fw::MenuBar bar;
   fw::Application app;
