@@ -2,35 +2,28 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <limits>
 
 namespace {
 
-TEST(Val, ReadsTheLeadingDecimalNumber) {
+TEST(Val, ReadsTheLeadingDecimalNumberOrGivesZero) {
   EXPECT_EQ(fw::Val("12abc"), 12.0);
   EXPECT_EQ(fw::Val(" -3.5e2x"), -350.0);
-  EXPECT_EQ(fw::Val(" 7.5"), 7.5);
   EXPECT_EQ(fw::Val("+4"), 4.0);
   EXPECT_EQ(fw::Val(".5"), 0.5);
   EXPECT_EQ(fw::Val("5."), 5.0);
-  EXPECT_EQ(fw::Val("2e"), 2.0);  // an exponent without digits is not part of it
-  EXPECT_EQ(fw::Val("2e+x"), 2.0);
-  EXPECT_EQ(fw::Val("1,5"), 1.0);  // the decimal point is always "."
+  EXPECT_EQ(fw::Val("2e+x"), 2.0);  // an exponent without digits is not part of it
+  EXPECT_EQ(fw::Val("1,5"), 1.0);   // the decimal point is always "."
   EXPECT_EQ(fw::Val("120\r"), 120.0);
-}
-
-TEST(Val, NoNumberGivesZero) {
-  for (const char* text : {"", "abc", "-", ".", " ", "nan", "inf", "-infinity", "0x1F", "e5"}) {
-    EXPECT_EQ(fw::Val(text), 0.0) << text;
-  }
-}
-
-TEST(Val, HugeNumbersStayFinite) {
-  EXPECT_EQ(fw::Val("1e400"), std::numeric_limits<double>::max());
+  EXPECT_EQ(fw::Val("1e400"), std::numeric_limits<double>::max());  // huge stays finite
   EXPECT_EQ(fw::Val("-1e400"), -std::numeric_limits<double>::max());
   EXPECT_EQ(fw::Val("99999999999999999999"), 1e20);
-  EXPECT_EQ(fw::Val("1e-400"), 0.0);
+  for (const char* text :
+       {"", "abc", "-", ".", " ", "nan", "inf", "-infinity", "0x1F", "e5", "1e-400"}) {
+    EXPECT_EQ(fw::Val(text), 0.0) << text;
+  }
 }
 
 TEST(ToInteger, RoundsHalfAwayFromZeroAndSaturates) {
@@ -71,14 +64,8 @@ TEST(Text, FieldsAndPieces) {
   EXPECT_EQ(fw::Split("1\r2\r", "\r"), (std::vector<std::string>{"1", "2", ""}));
   EXPECT_EQ(fw::Split("a::b", "::"), (std::vector<std::string>{"a", "b"}));
 
-  EXPECT_EQ(fw::Left("abc", 2), "ab");
-  EXPECT_EQ(fw::Left("abc", 9), "abc");
-  EXPECT_EQ(fw::Left("abc", -1), "");
-  EXPECT_EQ(fw::Right("abc", 2), "bc");
-  EXPECT_EQ(fw::Right("abc", 9), "abc");
-  EXPECT_EQ(fw::Right("abc", 0), "");
-
-  EXPECT_EQ(fw::Str(-5), "-5");
+  EXPECT_EQ(fw::Left("abc", 2) + fw::Left("abc", 9) + fw::Left("abc", -1), "ababc");
+  EXPECT_EQ(fw::Right("abc", 2) + fw::Right("abc", 9) + fw::Right("abc", 0), "bcabc");
   EXPECT_EQ(fw::Chr(8), "\b");
   EXPECT_EQ(fw::Chr(255), "\xFF");
   EXPECT_EQ(fw::Chr(0x20AC), "\xE2\x82\xAC");
@@ -98,10 +85,8 @@ TEST(Random, StaysInRangeAndCoversItEvenly) {
   for (int c : counts) EXPECT_NEAR(c, n / 3, n / 30);
 
   for (int i = 0; i < 1000; ++i) EXPECT_EQ(r.InRange(7, 7), 7);
-  for (int i = 0; i < 1000; ++i) {
-    const int v = r.InRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
-    (void)v;  // the full range must neither overflow nor hang
-  }
+  // The full range must neither overflow nor hang.
+  for (int i = 0; i < 1000; ++i) r.InRange(INT_MIN, INT_MAX);
   for (int i = 0; i < 1000; ++i) {
     const int v = r.InRange(5, -5);  // reversed bounds mean the same range
     ASSERT_GE(v, -5);
