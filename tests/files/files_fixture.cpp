@@ -3,36 +3,27 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <fstream>
+#include <iterator>
 #include <memory>
-#include <sstream>
+#include <random>
+#include <utility>
 
 #include "app/app.h"
 #include "app/assets.h"
 #include "app/startup.h"
 #include "files/bank_format.h"
 #include "platform/files.h"
+#include "platform/numbers.h"
 
 namespace filestest {
 
 namespace {
 
-fs::path& Root() {
-  static fs::path root;
-  return root;
-}
-
-std::vector<std::string>& StartMessages() {
-  static std::vector<std::string> m;
-  return m;
-}
-
-void Put16(std::ofstream& out, uint16_t v) { out.put(char(v & 0xFF)).put(char(v >> 8)); }
-void Put32(std::ofstream& out, uint32_t v) {
-  Put16(out, uint16_t(v & 0xFFFF));
-  Put16(out, uint16_t(v >> 16));
-}
+fs::path root;
+std::vector<std::string> startMessages;
 
 // The default files of the started program: a kit whose row 4 sound is
 // missing, and a bank with tempo 96, swing 2, row 5 panned left and a
@@ -43,12 +34,10 @@ void MakeDefaultFiles(const fs::path& app) {
   for (const char* name : {"kick.wav", "snare.wav", "hat.wav"}) WriteWav(kit / name);
   WriteText(kit / "Default Kit.trk",
             "kick.wav*snare.wav*Empty*missing.wav*hat.wav*Empty*Empty*Empty*Empty*Empty*");
-  bank::BankValues v;
+  bank::BankValues v = StartupBank();
   v.tempo = "96";
   v.swing = "2";
-  for (auto& c : v.colors) c = {255, 255};
   v.colors[4] = {0, 255};
-  for (int p = 1; p <= 50; ++p) v.hit(p, 0, 0) = 1;
   v.hit(1, 0, 0) = 4;
   v.hit(1, 1, 1) = 1;
   v.velocity(1, 1, 1) = 100;
@@ -59,23 +48,23 @@ void MakeDefaultFiles(const fs::path& app) {
 class StartedProgram : public ::testing::Environment {
  public:
   void SetUp() override {
-    Root() = fs::temp_directory_path() / ("taktora-files-test-" + std::to_string(::getpid()));
-    fs::remove_all(Root());
-    fs::create_directories(Root() / "app");
-    MakeDefaultFiles(Root() / "app");
-    fw::SetApplicationFolder(Root() / "app");
+    root = fs::temp_directory_path() / ("taktora-files-test-" + std::to_string(::getpid()));
+    fs::remove_all(root);
+    fs::create_directories(root / "app");
+    MakeDefaultFiles(root / "app");
+    fw::SetApplicationFolder(root / "app");
     // Message boxes are recorded, not shown, while an answerer is installed.
     fw::testing::SetDialogAnswerer([](fw::testing::DialogKind, const std::string&) { return ""; });
     fw::testing::ClearMessages();
     app_ = startup::MakeApplication();
     startup::MakeDefaultView();
-    StartMessages() = fw::testing::Messages();
+    startMessages = fw::testing::Messages();
   }
   void TearDown() override {
     startup::Finalize();
     app_.reset();
     fw::testing::ClearDialogAnswerer();
-    fs::remove_all(Root());
+    fs::remove_all(root);
   }
 
  private:
@@ -88,20 +77,54 @@ class StartedProgram : public ::testing::Environment {
 
 void WriteWav(const fs::path& path, int frames) {
   std::ofstream out(path, std::ios::binary);
-  const uint32_t data = uint32_t(frames) * 2;
+  auto put = [&out](uint32_t v, int bytes) {
+    for (int i = 0; i < bytes; ++i) out.put(char(v >> 8 * i));
+  };
   out << "RIFF";
-  Put32(out, 36 + data);
+  put(36 + 2 * frames, 4);
   out << "WAVEfmt ";
-  Put32(out, 16);
-  Put16(out, 1);  // PCM
-  Put16(out, 1);  // mono
-  Put32(out, 44100);
-  Put32(out, 44100 * 2);
-  Put16(out, 2);
-  Put16(out, 16);
+  // 16 bytes of format: PCM, mono, 44100 Hz, 88200 bytes a second, 2-byte frames of 16 bits.
+  for (auto [v, bytes] :
+       {std::pair{16, 4}, {1, 2}, {1, 2}, {44100, 4}, {88200, 4}, {2, 2}, {16, 2}})
+    put(v, bytes);
   out << "data";
-  Put32(out, data);
-  for (int i = 0; i < frames; ++i) Put16(out, uint16_t((i % 50) * 300));
+  put(2 * frames, 4);
+  for (int i = 0; i < frames; ++i) put((i % 50) * 300, 2);
+}
+
+bank::BankValues StartupBank() {
+  bank::BankValues v;
+  for (auto& c : v.colors) c = {255, 255};
+  for (int p = 1; p <= 50; ++p) v.hit(p, 0, 0) = 1;
+  return v;
+}
+
+bank::BankValues RandomBank(uint32_t seed) {
+  std::mt19937 rng(seed);
+  bank::BankValues v;
+  v.tempo = fw::Str(40 + rng() % 136);
+  v.mode = "SemiTones";
+  v.swing = fw::Str(rng() % 9);
+  const std::array<int, 2> pans[5] = {{255, 0}, {255, 150}, {255, 255}, {150, 255}, {0, 255}};
+  for (auto& c : v.colors) c = pans[rng() % 5];
+  for (int p = 1; p <= 50; ++p) {
+    v.hit(p, 0, 0) = 1 + int(rng() % 4);
+    for (int r = 1; r <= 10; ++r)
+      for (int s = 1; s <= 32; ++s)
+        if (rng() % 4 == 0) {
+          v.hit(p, r, s) = 1;
+          v.velocity(p, r, s) = std::array{100, 50, 10}[rng() % 3];
+        }
+  }
+  return v;
+}
+
+std::string WithValue(std::string text, int index, const std::string& value) {
+  auto pieces = fw::Split(text, "*");
+  pieces[index] = value;
+  text.clear();
+  for (size_t i = 0; i + 1 < pieces.size(); ++i) text += pieces[i] + "*";
+  return text;
 }
 
 void WriteText(const fs::path& path, const std::string& text) {
@@ -109,10 +132,7 @@ void WriteText(const fs::path& path, const std::string& text) {
 }
 
 std::string ReadText(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
+  return {std::istreambuf_iterator<char>(std::ifstream(path, std::ios::binary).rdbuf()), {}};
 }
 
 std::vector<std::string> Listing(const fs::path& folder) {
@@ -122,28 +142,22 @@ std::vector<std::string> Listing(const fs::path& folder) {
   return names;
 }
 
-const std::vector<std::string>& StartupMessages() { return StartMessages(); }
-const fs::path& StartupFolder() {
-  static const fs::path app = Root() / "app";
-  return app;
-}
+const std::vector<std::string>& StartupMessages() { return startMessages; }
+fs::path StartupFolder() { return root / "app"; }
 
 void FilesTest::SetUp() {
   const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-  dir = Root() / (std::string(info->test_suite_name()) + "." + info->name());
+  dir = root / (std::string(info->test_suite_name()) + "." + info->name());
   fs::remove_all(dir);
   fs::create_directories(dir / "app");
-  Answer({});
+  Answer("");
   // A start without default files: the document as the window's Open event
   // leaves it, from an application folder that holds nothing.
   fw::SetApplicationFolder(dir / "app");
   w.playon = false;
   for (int p = 1; p <= 50; ++p)
     for (int r = 0; r <= 10; ++r)
-      for (int s = 0; s <= 32; ++s) {
-        w.Hit(p, r, s) = 0;
-        w.SV(p, r, s) = 0;
-      }
+      for (int s = 0; s <= 32; ++s) w.Hit(p, r, s) = w.SV(p, r, s) = 0;
   for (int row = 1; row <= 10; ++row) {
     w.StaticText3(row).SetText("Empty");
     w.StaticText3(row).SetTextColor(0x63393D);
@@ -165,16 +179,34 @@ void FilesTest::TearDown() {
   fw::testing::ProcessEvents(0);
 }
 
-void FilesTest::Answer(std::vector<std::string> paths) {
-  answers_ = std::move(paths);
-  std::reverse(answers_.begin(), answers_.end());
+void FilesTest::Answer(const std::string& path) {
+  answer_ = path;
   fw::testing::SetDialogAnswerer([this](fw::testing::DialogKind kind, const std::string& s) {
     asked.push_back({kind, s});
-    if (answers_.empty()) return std::string();
-    std::string next = answers_.back();
-    answers_.pop_back();
-    return next;
+    return std::exchange(answer_, "");
   });
+}
+
+::testing::AssertionResult FilesTest::OneMessage(const std::string& start,
+                                                 const std::string& part) {
+  const std::vector<std::string> m = Messages();
+  fw::testing::ClearMessages();
+  if (m.size() == 1 && m[0].rfind(start, 0) == 0 && m[0].find(part) != std::string::npos)
+    return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure()
+         << m.size() << " messages, the first: " << (m.empty() ? "" : m[0]);
+}
+
+void FilesTest::ExpectEmpty(int row, fw::Color colour) {
+  EXPECT_EQ(w.StaticText3(row).Text(), "Empty") << row;
+  EXPECT_EQ(w.StaticText3(row).TextColor(), colour) << row;
+  EXPECT_EQ(w.S(row), blank()) << row;
+  EXPECT_FALSE(w.SoundItem(row)) << row;
+}
+
+std::vector<std::string> FilesTest::Texts() {
+  return {w.KitName1().Text(), w.PatternText().Text(), w.StaticText1().Text(),
+          w.OctaveText().Text(), w.SwingText().Text()};
 }
 
 void FilesTest::OwnSounds() {

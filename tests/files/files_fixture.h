@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/window1.h"
+#include "files/bank_format.h"
 #include "platform/testing.h"
 
 namespace filestest {
@@ -23,9 +24,16 @@ std::string ReadText(const fs::path& path);
 // File names in a folder, sorted.
 std::vector<std::string> Listing(const fs::path& folder);
 
+// The bank of a program that has just started without a default bank.
+bank::BankValues StartupBank();
+// Random steps, velocities, lengths, pans, tempo and swing, same for a seed.
+bank::BankValues RandomBank(uint32_t seed);
+// A bank text with the value at `index` replaced.
+std::string WithValue(std::string text, int index, const std::string& value);
+
 // What happened at start-up.
 const std::vector<std::string>& StartupMessages();
-const fs::path& StartupFolder();
+fs::path StartupFolder();
 
 class FilesTest : public ::testing::Test {
  protected:
@@ -35,22 +43,29 @@ class FilesTest : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
-  // The next dialogs answer in turn with these paths ("" = cancel); with none
-  // left they cancel. Each dialog's kind and suggestion are kept.
-  void Answer(std::vector<std::string> paths);
+  // The next dialog answers with this path ("" = cancel), later ones cancel.
+  // Each dialog's kind and suggestion are kept.
+  void Answer(const std::string& path);
   struct Asked {
     fw::testing::DialogKind kind;
     std::string suggested;
   };
   std::vector<Asked> asked;
   const std::vector<std::string>& Messages() const { return fw::testing::Messages(); }
+  // Whether exactly one message was shown since the last call, beginning with
+  // `start` and holding `part`; forgets the messages.
+  ::testing::AssertionResult OneMessage(const std::string& start, const std::string& part = "");
 
   // Gives every row a sound object of its own (so a pan set on one row can be
   // told from the others).
   void OwnSounds();
+  // Kit name, bank name, tempo, interval mode and swing texts.
+  std::vector<std::string> Texts();
+  // Expects a row without sound: named "Empty" in `colour`, playing the blank.
+  void ExpectEmpty(int row, fw::Color colour = 0x63393D);
 
  private:
-  std::vector<std::string> answers_;
+  std::string answer_;
 };
 
 }  // namespace filestest

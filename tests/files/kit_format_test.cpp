@@ -5,33 +5,19 @@
 
 namespace {
 
-kit::RowNames Empties() {
-  kit::RowNames n;
-  n.fill("Empty");
-  return n;
-}
+const std::string kTenEmpty = "Empty*Empty*Empty*Empty*Empty*Empty*Empty*Empty*Empty*Empty*";
 
-TEST(KitFormat, WritesNamesEachFollowedByAStar) {
-  EXPECT_EQ(kit::WriteKitFile(Empties()),
-            "Empty*Empty*Empty*Empty*Empty*Empty*Empty*Empty*Empty*Empty*");
-  auto names = Empties();
-  names[0] = "kick.aif";
-  EXPECT_EQ(kit::WriteKitFile(names),
-            "kick.aif*Empty*Empty*Empty*Empty*Empty*Empty*Empty*Empty*Empty*");
-}
-
-TEST(KitFormat, ReadsTheFirstTenFieldsAsTheyStand) {
+TEST(KitFormat, WritesNamesEachFollowedByAStarAndReadsTheFirstTenFieldsAsTheyStand) {
   kit::RowNames names;
-  std::string why;
-  ASSERT_TRUE(kit::ReadKitFile(kit::WriteKitFile(Empties()), names, why));
-  EXPECT_EQ(names, Empties());
+  names.fill("Empty");
+  names[0] = "kick.aif";
+  EXPECT_EQ(kit::WriteKitFile(names), "kick.aif*" + kTenEmpty.substr(6));
 
+  std::string why;
   const std::string ten = "a.wav*b.wav*Empty*d.wav*Empty*Empty*Empty*Empty*a.wav*j.wav";
   for (const std::string& text : {ten, ten + "*", ten + "*more*fields*"}) {
     ASSERT_TRUE(kit::ReadKitFile(text, names, why)) << text;
-    EXPECT_EQ(names[0], "a.wav");
-    EXPECT_EQ(names[8], "a.wav");
-    EXPECT_EQ(names[9], "j.wav");
+    EXPECT_EQ(kit::WriteKitFile(names), ten + "*");
   }
   // No trimming: line breaks and spaces belong to the names; an empty field is
   // a name, not an empty row.
@@ -43,27 +29,26 @@ TEST(KitFormat, ReadsTheFirstTenFieldsAsTheyStand) {
 }
 
 TEST(KitFormat, FewerThanTenFieldsAreRefused) {
-  kit::RowNames names = Empties();
-  std::string why;
-  EXPECT_FALSE(kit::ReadKitFile("a*b*c*d*e*f*g*h*i", names, why));  // eight "*": nine fields
-  EXPECT_EQ(names, Empties());
-  EXPECT_NE(why.find("holds 9 row names"), std::string::npos) << why;
-  EXPECT_FALSE(kit::ReadKitFile("a*b", names, why));
-  EXPECT_NE(why.find("holds 2 row names"), std::string::npos) << why;
-  EXPECT_FALSE(kit::ReadKitFile("", names, why));
-  EXPECT_EQ(why, "it is empty.");
-  EXPECT_EQ(names, Empties());
+  kit::RowNames names, before;
+  before.fill("x");
+  const std::pair<const char*, const char*> cases[] = {{"a*b*c*d*e*f*g*h*i", "holds 9 row names"},
+                                                       {"a*b", "holds 2 row names"},
+                                                       {"", "it is empty."}};
+  for (const auto& [text, reason] : cases) {
+    names = before;
+    std::string why;
+    EXPECT_FALSE(kit::ReadKitFile(text, names, why)) << text;
+    EXPECT_NE(why.find(reason), std::string::npos) << why;
+    EXPECT_EQ(names, before);
+  }
 }
 
 TEST(KitFormat, KitNameFromTheFileName) {
-  EXPECT_EQ(kit::KitNameFromFileName("Rock.trk"), "Rock");
-  EXPECT_EQ(kit::KitNameFromFileName("My.Rock.trk"), "My");
-  EXPECT_EQ(kit::KitNameFromFileName(".trk"), "");
-  EXPECT_EQ(kit::KitNameFromFileName("Rock.txt"), "Rock.txt");
-  EXPECT_EQ(kit::KitNameFromFileName("Rock"), "Rock");
-  EXPECT_EQ(kit::KitNameFromFileName("trk"), "trk");
   // The program's one text comparison ignores letter case.
-  EXPECT_EQ(kit::KitNameFromFileName("Rock.TRK"), "Rock");
+  const std::pair<const char*, const char*> cases[] = {
+      {"Rock.trk", "Rock"}, {"My.Rock.trk", "My"}, {".trk", ""},        {"Rock.txt", "Rock.txt"},
+      {"Rock", "Rock"},     {"trk", "trk"},        {"Rock.TRK", "Rock"}};
+  for (const auto& [file, kit] : cases) EXPECT_EQ(kit::KitNameFromFileName(file), kit) << file;
 }
 
 }  // namespace

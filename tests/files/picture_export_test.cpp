@@ -33,7 +33,7 @@ TEST(PictureCaption, ThirteenFieldsJoinedByBars) {
 class PictureExport : public FilesTest {
  protected:
   void Export(const std::string& path) {
-    Answer({path});
+    Answer(path);
     EXPECT_FALSE(w.SavePicture_MouseDown(w.Get<fw::Canvas>("SavePicture"), 1, 1));
   }
   // The display as its pixels.
@@ -62,8 +62,7 @@ TEST_F(PictureExport, SavedPictureHasColumnsAndCaptionAndTheDisplayIsRestored) {
 
   auto shot = fw::Picture::Load((dir / "shot.png").string());
   ASSERT_TRUE(shot);
-  EXPECT_EQ(shot->Width(), 512);
-  EXPECT_EQ(shot->Height(), 128);
+  EXPECT_EQ(std::pair(shot->Width(), shot->Height()), std::pair(512, 128));
   for (int x : {15, 16, 31, 32, 495, 496, 511})
     for (int y : {20, 64, 124, 127}) EXPECT_EQ(shot->Pixel(x, y), 0x000000u) << x << "," << y;
   EXPECT_EQ(shot->Pixel(20, 124), fw::RGB(255, 255, 0));  // the step line beside the column
@@ -77,6 +76,15 @@ TEST_F(PictureExport, SavedPictureHasColumnsAndCaptionAndTheDisplayIsRestored) {
   EXPECT_TRUE(w.p->Graphics().UseOldRenderer);
   EXPECT_EQ(w.Hit(1, 1, 2), 1);
   EXPECT_EQ(w.NumBeats, 32);
+
+  // A cancel writes nothing and still redraws: columns showing from a stop go.
+  w.DrawBlackLines();
+  Export("");
+  EXPECT_EQ(Listing(dir), (std::vector<std::string>{"app", "shot.png"}));
+  EXPECT_EQ(Pixels(*w.p), before);
+  // A failed save is reported.
+  Export((dir / "missing" / "shot.png").string());
+  EXPECT_TRUE(OneMessage("The picture \"shot.png\" could not be saved"));
 }
 
 TEST_F(PictureExport, ShortPatternKeepsItsShadedTail) {
@@ -88,23 +96,6 @@ TEST_F(PictureExport, ShortPatternKeepsItsShadedTail) {
   EXPECT_EQ(shot->Pixel(319, 64), 0x000000u);  // the last column
   EXPECT_EQ(shot->Pixel(335, 64), fw::RGB(20, 20, 20));
   EXPECT_EQ(shot->Pixel(400, 64), fw::RGB(20, 20, 20));
-}
-
-TEST_F(PictureExport, CancelWritesNothingAndStillRedraws) {
-  ShowPattern(1);
-  const auto before = Pixels(*w.p);
-  w.DrawBlackLines();  // columns showing from a stop: gone after the export
-  Export("");
-  EXPECT_EQ(Listing(dir), std::vector<std::string>{"app"});
-  EXPECT_EQ(Pixels(*w.p), before);
-}
-
-TEST_F(PictureExport, AFailedSaveIsReported) {
-  ShowPattern(1);
-  Export((dir / "missing" / "shot.png").string());
-  ASSERT_EQ(Messages().size(), 1u);
-  EXPECT_EQ(Messages()[0].rfind("The picture \"shot.png\" could not be saved", 0), 0u)
-      << Messages()[0];
 }
 
 }  // namespace
