@@ -77,6 +77,21 @@ struct ControlDef {
   }
 };
 
+// A control of the given kind at its place; the rest keeps its defaults.
+constexpr ControlDef Placed(ControlKind kind, std::string_view name, int32_t index, int32_t left,
+                            int32_t top, int32_t width, int32_t height, int32_t tab) {
+  ControlDef d;
+  d.kind = kind;
+  d.name = name;
+  d.index = index;
+  d.left = left;
+  d.top = top;
+  d.width = width;
+  d.height = height;
+  d.tabIndex = tab;
+  return d;
+}
+
 // Name, Index, Left, Top, Width, Height, the four locks, TabPanelIndex: the
 // head every control record starts with.
 constexpr void AddHead(EntryList& l, const ControlDef& d) {

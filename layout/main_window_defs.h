@@ -60,15 +60,7 @@ constexpr EventBinding MouseDown(std::string_view handler) { return On("MouseDow
 constexpr ControlDef Cnv(std::string_view name, int index, int left, int top, int width, int height,
                          int tab, Art picture, bool erase, EventBinding first = {},
                          EventBinding second = {}) {
-  ControlDef d;
-  d.kind = ControlKind::Canvas;
-  d.name = name;
-  d.index = index;
-  d.left = left;
-  d.top = top;
-  d.width = width;
-  d.height = height;
-  d.tabIndex = tab;
+  ControlDef d = Placed(ControlKind::Canvas, name, index, left, top, width, height, tab);
   d.picture = picture;
   d.eraseBackground = erase;
   d.events = {first, second};
@@ -78,15 +70,7 @@ constexpr ControlDef Cnv(std::string_view name, int index, int left, int top, in
 constexpr ControlDef Label(std::string_view name, int index, int left, int top, int width,
                            int height, int tab, std::string_view text, int align,
                            uint32_t colour = kLabelYellow, int size = 9) {
-  ControlDef d;
-  d.kind = ControlKind::StaticText;
-  d.name = name;
-  d.index = index;
-  d.left = left;
-  d.top = top;
-  d.width = width;
-  d.height = height;
-  d.tabIndex = tab;
+  ControlDef d = Placed(ControlKind::StaticText, name, index, left, top, width, height, tab);
   d.text = text;
   d.textAlign = align;
   d.colour = colour;
@@ -124,27 +108,13 @@ constexpr ControlDef RowClear(int row) {
 }
 
 constexpr ControlDef RowLamp(int row) {
-  ControlDef d;
-  d.kind = ControlKind::Oval;
-  d.name = "Oval1";
-  d.index = row;
-  d.left = 23;
-  d.top = kLampTops[row - 1];
-  d.width = 6;
-  d.height = 6;
+  ControlDef d = Placed(ControlKind::Oval, "Oval1", row, 23, kLampTops[row - 1], 6, 6, kNoValue);
   d.colour = kLampYellow;
   return d;
 }
 
 constexpr ControlDef PlayButton() {
-  ControlDef d;
-  d.kind = ControlKind::BevelButton;
-  d.name = "Play";
-  d.left = 523;
-  d.top = 446;
-  d.width = 39;
-  d.height = 18;
-  d.tabIndex = 1;
+  ControlDef d = Placed(ControlKind::BevelButton, "Play", kNoValue, 523, 446, 39, 18, 1);
   d.picture = Art::red;
   d.text = "Play";
   d.events[0] = On("Action", "Play_Action");
@@ -154,14 +124,7 @@ constexpr ControlDef PlayButton() {
 inline constexpr uint32_t kKitNameText = 0xB4686E;
 
 constexpr ControlDef KitNameField() {
-  ControlDef d;
-  d.kind = ControlKind::EditField;
-  d.name = "KitName1";
-  d.left = 165;
-  d.top = 439;
-  d.width = 143;
-  d.height = 12;
-  d.tabIndex = 400;
+  ControlDef d = Placed(ControlKind::EditField, "KitName1", kNoValue, 165, 439, 143, 12, 400);
   d.colour = kKitNameText;
   d.events = {On("MouseEnter", "KitName1_MouseEnter"), On("MouseExit", "KitName1_MouseExit")};
   return d;

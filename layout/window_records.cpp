@@ -53,15 +53,7 @@ constexpr EntryList kReplaceEntries = WindowEntries({2, 365, 94, 64, true, kDial
 // ---- Controls shared by the two small windows.
 constexpr ControlDef Def(ControlKind kind, std::string_view name, int left, int top, int width,
                          int height, int tab) {
-  ControlDef d;
-  d.kind = kind;
-  d.name = name;
-  d.left = left;
-  d.top = top;
-  d.width = width;
-  d.height = height;
-  d.tabIndex = tab;
-  return d;
+  return Placed(kind, name, kNoValue, left, top, width, height, tab);
 }
 
 constexpr ControlDef Text(std::string_view name, int left, int top, int width, int height, int tab,
