@@ -4,11 +4,11 @@
 #include <pthread.h>
 #include <sched.h>
 #include <sys/prctl.h>
-#include <time.h>
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <cstdio>
@@ -63,6 +63,49 @@ FairBaton& TheBaton() {
   return baton;
 }
 
+// Counts the times the baton was let go by code that may have changed what a
+// thread waiting in YieldToNextThreadUntil is waiting for, and wakes such
+// threads when it moves.
+class ChangeSignal {
+ public:
+  uint64_t Count() {
+    std::lock_guard lock(mutex_);
+    return count_;
+  }
+  void Notify() {
+    {
+      std::lock_guard lock(mutex_);
+      ++count_;
+      if (sleepers_ == 0) return;
+    }
+    changed_.notify_all();
+  }
+  // Sleeps until CLOCK_MONOTONIC reaches untilMicroseconds or the count moves
+  // past seen. Returns whether it moved.
+  bool WaitUntil(uint64_t seen, double untilMicroseconds) {
+    // steady_clock is CLOCK_MONOTONIC, the clock Microseconds() reads, and a
+    // wait on it sleeps on that clock.
+    const auto until = std::chrono::steady_clock::time_point(
+        std::chrono::nanoseconds(static_cast<int64_t>(untilMicroseconds * 1e3)));
+    std::unique_lock lock(mutex_);
+    ++sleepers_;
+    const bool moved = changed_.wait_until(lock, until, [&] { return count_ != seen; });
+    --sleepers_;
+    return moved;
+  }
+
+ private:
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  uint64_t count_ = 0;
+  int sleepers_ = 0;
+};
+
+ChangeSignal& TheChangeSignal() {
+  static ChangeSignal signal;
+  return signal;
+}
+
 thread_local bool holding = false;
 
 struct Running {
@@ -88,18 +131,6 @@ void AskForLowLatency() {
   sched_param param{};
   param.sched_priority = sched_get_priority_min(SCHED_FIFO) + 10;
   pthread_setschedparam(pthread_self(), SCHED_FIFO, &param);
-}
-
-void SleepUntil(double microseconds) {
-  // Microseconds() reads CLOCK_MONOTONIC, so its value converts directly.
-  timespec ts;
-  const double seconds = microseconds / 1e6;
-  ts.tv_sec = static_cast<time_t>(seconds);
-  ts.tv_nsec = static_cast<long>((microseconds - static_cast<double>(ts.tv_sec) * 1e6) * 1e3);
-  if (ts.tv_nsec < 0) ts.tv_nsec = 0;
-  if (ts.tv_nsec > 999999999) ts.tv_nsec = 999999999;
-  while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &ts, nullptr) == EINTR) {
-  }
 }
 
 inline void CpuRelax() {
@@ -144,6 +175,7 @@ void Baton::Release() {
   if (!holding) return;
   holding = false;
   TheBaton().Release();
+  TheChangeSignal().Notify();
 }
 
 bool Baton::HeldByThisThread() { return holding; }
@@ -162,15 +194,19 @@ void YieldToNextThread() {
     return;
   }
   TheBaton().Yield();
+  // Whatever ran before the yield may matter to a sleeping waiter.
+  TheChangeSignal().Notify();
 }
 
 // How far before the deadline a long wait stops sleeping and starts watching
-// the clock: covers the wake-up latency of clock_nanosleep.
+// the clock: covers the wake-up latency of a timed sleep.
 constexpr double kSpinMargin = 200.0;
 // Waits longer than this sleep; shorter ones watch the clock.
 constexpr double kSleepThreshold = 300.0;
-// Longest single sleep, so a waiting loop still notices a stop or a new tempo.
-constexpr double kMaxSleep = 10000.0;
+// Longest single sleep. A waiting loop is woken as soon as the baton is let go
+// after program code ran elsewhere, so this only bounds how long a change the
+// baton never saw (a flag set by a plain thread) can go unnoticed.
+constexpr double kMaxSleep = 100000.0;
 // How long before the deadline the baton is taken back.
 constexpr double kTakeBackEarly = 5.0;
 
@@ -181,15 +217,26 @@ void YieldToNextThreadUntil(double wakeAtMicroseconds) {
     YieldToNextThread();
     return;
   }
-  Baton::Release();
-  double remaining = wakeAtMicroseconds - now;
+  // Read while still holding the baton: any program code that runs after this
+  // thread lets go moves the count when its thread lets go in turn.
+  ChangeSignal& signal = TheChangeSignal();
+  const uint64_t seen = signal.Count();
+  // Letting go here does not wake other waiters: a thread that does nothing
+  // but wait would otherwise keep every other waiter awake, and they it.
+  if (had) {
+    holding = false;
+    TheBaton().Release();
+  }
+  const double remaining = wakeAtMicroseconds - now;
   if (remaining > kSleepThreshold) {
-    if (remaining - kSpinMargin > kMaxSleep) {
-      SleepUntil(now + kMaxSleep);
+    const bool capped = remaining - kSpinMargin > kMaxSleep;
+    const double until = capped ? now + kMaxSleep : wakeAtMicroseconds - kSpinMargin;
+    // A change elsewhere (a stop, a new tempo) returns at once so the caller
+    // reads it again.
+    if (signal.WaitUntil(seen, until) || capped) {
       if (had) Baton::Acquire();
       return;
     }
-    SleepUntil(wakeAtMicroseconds - kSpinMargin);
   }
   // The last stretch: watch the clock without the baton, take the baton back
   // just before the deadline (taking it costs about a microsecond, which the

@@ -26,6 +26,9 @@ void YieldToNextThread();
 // The same, for a thread that polls a deadline: when nobody is waiting for
 // the baton, sleeps (without the baton) until shortly before the microsecond
 // clock reaches wakeAt, so a poll loop neither burns a core nor wakes late.
+// Returns before wakeAt when another thread has held the baton and let it go
+// meanwhile (program code may have changed what the loop waits for), so the
+// loop reads its state again at once, and otherwise at least every 100 ms.
 void YieldToNextThreadUntil(double wakeAtMicroseconds);
 
 // Waits (without the baton) until every started Thread has returned.

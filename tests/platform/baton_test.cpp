@@ -118,6 +118,52 @@ TEST(Baton, YieldUntilWakesAtTheDeadlineWithoutTheBaton) {
 #endif
 }
 
+TEST(Baton, YieldUntilReturnsAsSoonAsProgramCodeRanElsewhere) {
+  WithoutBaton([] {
+    bool stop = false;  // guarded only by the baton, like the playback flags
+    int passes = 0;
+    std::atomic<double> stoppedAt{0}, noticedAt{0};
+    std::thread waiter([&] {
+      fw::BatonGuard g;
+      const double deadline = fw::Microseconds() + 2e6;
+      while (!stop) {
+        ++passes;
+        fw::YieldToNextThreadUntil(deadline);
+      }
+      noticedAt = fw::Microseconds();
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(60));
+    {
+      fw::BatonGuard g;  // an event handler stops playback
+      stop = true;
+      stoppedAt = fw::Microseconds();
+    }
+    waiter.join();
+    // Asleep until the change, not waking on its own meanwhile...
+    EXPECT_LE(passes, 2);
+    // ...and back as soon as the handler let go, long before the deadline.
+    EXPECT_LT(noticedAt - stoppedAt, 20000.0);
+  });
+}
+
+TEST(Baton, WaitingThreadsDoNotWakeEachOther) {
+  WithoutBaton([] {
+    std::atomic<int> passes{0};
+    const double deadline = fw::Microseconds() + 300000.0;
+    auto wait = [&] {
+      fw::BatonGuard g;
+      while (fw::Microseconds() < deadline) {
+        ++passes;
+        fw::YieldToNextThreadUntil(deadline);
+      }
+    };
+    std::thread a(wait), b(wait);
+    a.join();
+    b.join();
+    EXPECT_LT(passes, 20);
+  });
+}
+
 TEST(Baton, MainEventLoopLetsGoOnlyWhileItWaits) {
   ASSERT_TRUE(fw::Baton::HeldByThisThread());
   std::atomic<bool> ran{false};
