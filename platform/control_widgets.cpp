@@ -23,15 +23,6 @@ QString DisplayText(const std::string& text) {
   return s;
 }
 
-// Control texts are drawn without smoothing at small pixel sizes; full hinting
-// snaps the glyph outlines to the pixel grid so that they stay legible ("S"
-// rather than a "9"-like blot) and keeps letters from drifting apart.
-QFont ControlFont(const TextStyle& style) {
-  QFont font = style.ToFont();
-  font.setHintingPreference(QFont::PreferFullHinting);
-  return font;
-}
-
 Qt::Alignment HorizontalAlignment(int code) {
   switch (code) {
     case 1:
@@ -128,6 +119,7 @@ void Control::Impl::SyncGeometry() {
 }
 
 void Control::Impl::SyncAppearance() {
+  font = style.ToFont();
   if (!widget) return;
   widget->setToolTip(ToQString(helpTag));
   if (auto* edit = qobject_cast<QLineEdit*>(widget.data())) {
@@ -141,14 +133,14 @@ void Control::Impl::SyncAppearance() {
       pal.setColor(group, QPalette::Base, ToQColor(backColor));
     }
     edit->setPalette(pal);
-    edit->setFont(ControlFont(style));
+    edit->setFont(font);
     edit->setAlignment(HorizontalAlignment(align) | Qt::AlignVCenter);
     edit->setReadOnly(readOnly);
     edit->setMaxLength(limitText > 0 ? limitText : 32767);
     edit->setEchoMode(password ? QLineEdit::Password : QLineEdit::Normal);
   } else if (auto* button = qobject_cast<QPushButton*>(widget.data())) {
     button->setText(ToQString(text));
-    button->setFont(ControlFont(style));
+    button->setFont(font);
     button->setAutoDefault(false);
     button->setDefault(defaultButton);
   }
@@ -198,7 +190,7 @@ void ControlSurface::PaintCanvas(QPainter& p) {
 void ControlSurface::PaintStaticText(QPainter& p) {
   QColor color = ToQColor(impl_->textColor);
   if (!isEnabled() && impl_->win) color = Mix(color, impl_->win->impl().EraseColor());
-  p.setFont(ControlFont(impl_->style));
+  p.setFont(impl_->font);
   p.setPen(color);
   int flags = static_cast<int>(HorizontalAlignment(impl_->align)) | Qt::AlignTop;
   if (impl_->multiline) flags |= Qt::TextWordWrap;
@@ -238,7 +230,7 @@ void ControlSurface::PaintBevelButton(QPainter& p) {
   p.fillRect(r.right(), r.top(), 1, r.height(), Qt::black);
 
   // Icon and caption as one group, placed by the caption placement.
-  QFont font = ControlFont(impl_->style);
+  const QFont& font = impl_->font;
   QFontMetrics fm(font);
   QString caption = ToQString(impl_->text);
   QSize textSize =

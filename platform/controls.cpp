@@ -20,36 +20,6 @@ std::atomic<bool> g_contextual{false};
 
 using T = PropertyValue::Type;
 
-// Reads a value of the expected type; false on another type. An Integer
-// without a value leaves *out unchanged.
-bool AsInt(const PropertyValue& v, int* out) {
-  if (v.type != T::Integer) return false;
-  if (v.hasValue) *out = v.integer;
-  return true;
-}
-// The same, refusing (and not storing) a value outside lo..hi.
-bool AsIntIn(const PropertyValue& v, int* out, int lo, int hi) {
-  if (v.type != T::Integer) return false;
-  if (!v.hasValue) return true;
-  if (v.integer < lo || v.integer > hi) return false;
-  *out = v.integer;
-  return true;
-}
-bool AsBool(const PropertyValue& v, bool* out) {
-  if (v.type != T::Boolean) return false;
-  *out = v.boolean;
-  return true;
-}
-bool AsColor(const PropertyValue& v, Color* out) {
-  if (v.type != T::Color) return false;
-  *out = v.color & 0xFFFFFF;
-  return true;
-}
-bool AsString(const PropertyValue& v, std::string* out) {
-  if (v.type != T::String) return false;
-  *out = v.string;
-  return true;
-}
 // Accepts a property this platform keeps no state for, if the type fits.
 bool Accept(const PropertyValue& v, T type) { return v.type == type; }
 
@@ -97,6 +67,11 @@ QFont TextStyle::ToFont() const {
   QFont f = FontFor(font, size > 0 ? size : 12, bold);
   f.setItalic(italic);
   f.setUnderline(underline);
+  // Control texts are drawn without smoothing at small pixel sizes; full
+  // hinting snaps the glyph outlines to the pixel grid so that they stay
+  // legible ("S" rather than a "9"-like blot) and keeps letters from drifting
+  // apart.
+  f.setHintingPreference(QFont::PreferFullHinting);
   return f;
 }
 
@@ -200,8 +175,7 @@ bool Control::SetProperty(std::string_view name, const PropertyValue& v) {
     d.name = std::move(n);
     if (d.win) d.win->impl().byNameStale = true;
   } else if (name == "Index") {
-    if (v.type != T::Integer) return false;
-    d.index = v.hasValue ? v.integer : kNoIndex;
+    if (!AsOptionalInt(v, &d.index)) return false;
   } else if (name == "Left") {
     ok = AsIntIn(v, &d.left, -32000, 32000);
   } else if (name == "Top") {
@@ -223,8 +197,7 @@ bool Control::SetProperty(std::string_view name, const PropertyValue& v) {
   } else if (name == "AutoDeactivate") {
     ok = AsBool(v, &d.autoDeactivate);
   } else if (name == "TabIndex") {
-    if (v.type != T::Integer) return false;
-    d.tabIndex = v.hasValue ? v.integer : kNoIndex;
+    if (!AsOptionalInt(v, &d.tabIndex)) return false;
   } else if (name == "HelpTag") {
     ok = AsString(v, &d.helpTag);
   } else if (name == "LockLeft" || name == "LockTop" || name == "LockRight" ||

@@ -12,6 +12,7 @@
 
 #include "platform/application.h"
 #include "platform/files.h"
+#include "platform/painter_graphics.h"
 #include "platform/testing.h"
 #include "platform/thread.h"
 
@@ -35,10 +36,6 @@ testing::DialogAnswerer CurrentAnswerer() {
   return TheSeam().answerer;
 }
 
-QString Q(const std::string& s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 bool OnGuiThread() { return qApp && QThread::currentThread() == qApp->thread(); }
 
 // Runs a modal loop with the baton let go, so the playback thread keeps
@@ -54,7 +51,8 @@ void WithoutBaton(F modal) {
 // ".trk;.txt" -> "*.trk *.txt"; an empty list matches every file.
 QString Patterns(const std::string& extensions) {
   QStringList patterns;
-  for (QString ext : Q(extensions).split(QRegularExpression("[;,\\s]+"), Qt::SkipEmptyParts)) {
+  for (QString ext :
+       ToQString(extensions).split(QRegularExpression("[;,\\s]+"), Qt::SkipEmptyParts)) {
     while (ext.startsWith('*') || ext.startsWith('.')) ext.remove(0, 1);
     if (!ext.isEmpty()) patterns << "*." + ext;
   }
@@ -65,7 +63,7 @@ QStringList NameFilters(const std::vector<const FileType*>& filter) {
   QStringList filters;
   for (const FileType* type : filter) {
     if (!type) continue;
-    filters << Q(type->Name) + " (" + Patterns(type->Extensions) + ")";
+    filters << ToQString(type->Name) + " (" + Patterns(type->Extensions) + ")";
   }
   return filters;
 }
@@ -74,7 +72,8 @@ void AddPrompt(QFileDialog& dialog, const std::string& prompt) {
   if (prompt.empty()) return;
   auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
   if (!grid) return;
-  grid->addWidget(new QLabel(Q(prompt), &dialog), grid->rowCount(), 0, 1, grid->columnCount());
+  grid->addWidget(new QLabel(ToQString(prompt), &dialog), grid->rowCount(), 0, 1,
+                  grid->columnCount());
 }
 
 FolderItemRef Run(testing::DialogKind kind, const DialogOptions& o) {
@@ -91,7 +90,7 @@ FolderItemRef Run(testing::DialogKind kind, const DialogOptions& o) {
     return nullptr;
   }
 
-  QFileDialog dialog(nullptr, Q(o.Title));
+  QFileDialog dialog(nullptr, ToQString(o.Title));
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
   dialog.setWindowModality(Qt::ApplicationModal);
   if (o.InitialDirectory && o.InitialDirectory->Directory()) {
@@ -105,7 +104,7 @@ FolderItemRef Run(testing::DialogKind kind, const DialogOptions& o) {
     case testing::DialogKind::SaveAs:
       dialog.setAcceptMode(QFileDialog::AcceptSave);
       dialog.setFileMode(QFileDialog::AnyFile);
-      if (!o.SuggestedFileName.empty()) dialog.selectFile(Q(o.SuggestedFileName));
+      if (!o.SuggestedFileName.empty()) dialog.selectFile(ToQString(o.SuggestedFileName));
       break;
     case testing::DialogKind::SelectFolder:
       dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -118,7 +117,7 @@ FolderItemRef Run(testing::DialogKind kind, const DialogOptions& o) {
     dialog.setNameFilters(filters);
   }
   if (!o.ActionButtonCaption.empty())
-    dialog.setLabelText(QFileDialog::Accept, Q(o.ActionButtonCaption));
+    dialog.setLabelText(QFileDialog::Accept, ToQString(o.ActionButtonCaption));
   AddPrompt(dialog, o.PromptText);
 
   int result = QDialog::Rejected;
@@ -180,7 +179,7 @@ void MsgBox(const std::string& text) {
     std::fprintf(stderr, "%s\n", text.c_str());
     return;
   }
-  QMessageBox box(QMessageBox::NoIcon, QString(), Q(text), QMessageBox::Ok);
+  QMessageBox box(QMessageBox::NoIcon, QString(), ToQString(text), QMessageBox::Ok);
   box.setWindowModality(Qt::ApplicationModal);
   WithoutBaton([&] { box.exec(); });
 }

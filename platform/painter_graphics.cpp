@@ -6,12 +6,6 @@
 
 namespace fw {
 
-namespace {
-
-QColor ToQColor(Color c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
-
-}  // namespace
-
 QFont FontFor(const std::string& family, int pixelSize, bool bold) {
   QFont font;
   if (family.empty() || family == "System") {
@@ -27,29 +21,31 @@ QFont FontFor(const std::string& family, int pixelSize, bool bold) {
 }
 
 PainterGraphics::PainterGraphics(QPainter& painter, int width, int height)
-    : borrowed_(&painter), width_(std::max(width, 0)), height_(std::max(height, 0)) {}
+    : borrowed_(&painter), width_(std::max(width, 0)), height_(std::max(height, 0)) {
+  SetUp(painter);
+}
 
 PainterGraphics::PainterGraphics(QPaintDevice* device, int width, int height)
     : device_(device), width_(std::max(width, 0)), height_(std::max(height, 0)) {}
+
+void PainterGraphics::SetUp(QPainter& p) {
+  p.setRenderHint(QPainter::Antialiasing, false);
+  p.setRenderHint(QPainter::TextAntialiasing, false);
+  p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+}
 
 template <typename F>
 void PainterGraphics::WithPainter(F draw) {
   if (width_ == 0 || height_ == 0) return;
   if (borrowed_) {
-    borrowed_->save();
-    borrowed_->setRenderHint(QPainter::Antialiasing, false);
-    borrowed_->setRenderHint(QPainter::TextAntialiasing, false);
-    borrowed_->setRenderHint(QPainter::SmoothPixmapTransform, false);
-    borrowed_->setCompositionMode(QPainter::CompositionMode_SourceOver);
     draw(*borrowed_);
-    borrowed_->restore();
     return;
   }
   if (!device_) return;
   QPainter p(device_);
   if (!p.isActive()) return;
-  p.setRenderHint(QPainter::Antialiasing, false);
-  p.setRenderHint(QPainter::TextAntialiasing, false);
+  SetUp(p);
   draw(p);
 }
 
@@ -112,14 +108,13 @@ void PainterGraphics::DrawString(const std::string& text, int x, int y) {
     p.setClipRect(QRect(0, 0, width_, height_), Qt::IntersectClip);
     p.setFont(CurrentFont());
     p.setPen(ToQColor(ForeColor));
-    p.drawText(QPoint(x, y), QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    p.drawText(QPoint(x, y), ToQString(text));
   });
 }
 
 int PainterGraphics::StringWidth(const std::string& text) {
   QFontMetrics metrics(CurrentFont());
-  return metrics.horizontalAdvance(
-      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  return metrics.horizontalAdvance(ToQString(text));
 }
 
 }  // namespace fw

@@ -1,5 +1,5 @@
-// Internal to the platform layer: drawing through a QPainter, and the image
-// behind a Picture.
+// Internal to the platform layer: drawing through a QPainter, the image
+// behind a Picture, and the program's colours and strings in Qt's types.
 #pragma once
 #include <QImage>
 #include <QPainter>
@@ -9,11 +9,16 @@
 
 namespace fw {
 
+inline QColor ToQColor(Color c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
+inline QString ToQString(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
 // Graphics over a Qt paint device of a given size. Either borrows a painter
-// that is already active on the device (a widget's paint event), or opens its
-// own painter on the device for each drawing call (a picture, whose image must
-// stay readable between calls). Everything outside (0, 0, width, height) is
-// clipped; anti-aliasing is off, so every drawing call sets exact pixels.
+// that is already active on the device (a widget's paint event), setting it up
+// once and leaving it set up, or opens its own painter on the device for each
+// drawing call (a picture, whose image must stay readable between calls). Everything outside (0, 0,
+// width, height) is clipped; anti-aliasing is off, so every drawing call sets exact pixels.
 class PainterGraphics : public Graphics {
  public:
   // Draws through painter, which stays active while this object draws.
@@ -33,6 +38,8 @@ class PainterGraphics : public Graphics {
   QFont CurrentFont() const;
 
  private:
+  // Exact pixels: no smoothing, source-over.
+  static void SetUp(QPainter& p);
   template <typename F>
   void WithPainter(F draw);
   // Fills the part of (x, y, w, h) that lies inside the surface.

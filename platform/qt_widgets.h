@@ -13,18 +13,12 @@
 #include <vector>
 
 #include "platform/controls.h"
+#include "platform/painter_graphics.h"
 #include "platform/window.h"
 
 class QMenuBar;
 
 namespace fw {
-
-class PainterGraphics;
-
-inline QColor ToQColor(Color c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
-inline QString ToQString(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 enum class ControlKind { Canvas, StaticText, EditField, Oval, BevelButton, PushButton };
 
@@ -35,6 +29,7 @@ struct TextStyle {
   bool bold = false;
   bool italic = false;
   bool underline = false;
+  // The font the text is drawn in: no smoothing, full hinting.
   QFont ToFont() const;
 };
 
@@ -74,6 +69,7 @@ struct Control::Impl {
   bool eraseBackground = true;  // Canvas
   std::string text;             // StaticText/EditField text, button caption
   TextStyle style;
+  QFont font = style.ToFont();  // style.ToFont(), kept by SyncAppearance
   Color textColor = 0;
   Color backColor = 0xFFFFFF;  // EditField
   int align = 0;               // StaticText TextAlign, EditField Alignment
@@ -116,6 +112,43 @@ struct Control::Impl {
   void SyncAppearance();
   void NoteMouse(QWidget* w, const QPointF& pos);
 };
+
+// Reading a PropertyValue of the expected type; false on another type.
+// An Integer without a value leaves *out unchanged.
+inline bool AsInt(const PropertyValue& v, int* out) {
+  if (v.type != PropertyValue::Type::Integer) return false;
+  if (v.hasValue) *out = v.integer;
+  return true;
+}
+// The same, refusing (and not storing) a value outside lo..hi.
+inline bool AsIntIn(const PropertyValue& v, int* out, int lo, int hi) {
+  if (v.type != PropertyValue::Type::Integer) return false;
+  if (!v.hasValue) return true;
+  if (v.integer < lo || v.integer > hi) return false;
+  *out = v.integer;
+  return true;
+}
+// An Integer without a value stores kNoIndex.
+inline bool AsOptionalInt(const PropertyValue& v, int* out) {
+  if (v.type != PropertyValue::Type::Integer) return false;
+  *out = v.hasValue ? v.integer : kNoIndex;
+  return true;
+}
+inline bool AsBool(const PropertyValue& v, bool* out) {
+  if (v.type != PropertyValue::Type::Boolean) return false;
+  *out = v.boolean;
+  return true;
+}
+inline bool AsColor(const PropertyValue& v, Color* out) {
+  if (v.type != PropertyValue::Type::Color) return false;
+  *out = v.color & 0xFFFFFF;
+  return true;
+}
+inline bool AsString(const PropertyValue& v, std::string* out) {
+  if (v.type != PropertyValue::Type::String) return false;
+  *out = v.string;
+  return true;
+}
 
 // Painted controls: Canvas, StaticText, Oval, BevelButton.
 class ControlSurface : public QWidget {

@@ -284,76 +284,52 @@ MenuBar* Window::GetMenuBar() const { return impl_->menuBar; }
 void Window::ApplyRecord(std::string_view record) { fw::ApplyRecord(*this, record); }
 
 bool Window::SetProperty(std::string_view name, const PropertyValue& v) {
-  using T = PropertyValue::Type;
   Impl& d = *impl_;
-  auto integer = [&](int* out, int lo, int hi) {
-    if (v.type != T::Integer) return false;
-    if (!v.hasValue) return true;
-    if (v.integer < lo || v.integer > hi) return false;
-    *out = v.integer;
-    return true;
-  };
-  auto optionalInteger = [&](int* out) {
-    if (v.type != T::Integer) return false;
-    *out = v.hasValue ? v.integer : kNoIndex;
-    return true;
-  };
-  auto boolean = [&](bool* out) {
-    if (v.type != T::Boolean) return false;
-    *out = v.boolean;
-    return true;
-  };
-  auto string = [&](std::string* out) {
-    if (v.type != T::String) return false;
-    *out = v.string;
-    return true;
-  };
   bool ok;
   if (name == "Placement")
-    ok = integer(&d.placement, 0, 100);
+    ok = AsIntIn(v, &d.placement, 0, 100);
   else if (name == "Width")
-    ok = integer(&d.width, 1, 32000);
+    ok = AsIntIn(v, &d.width, 1, 32000);
   else if (name == "Height")
-    ok = integer(&d.height, 1, 32000);
+    ok = AsIntIn(v, &d.height, 1, 32000);
   else if (name == "MinWidth")
-    ok = optionalInteger(&d.minWidth);
+    ok = AsOptionalInt(v, &d.minWidth);
   else if (name == "MinHeight")
-    ok = optionalInteger(&d.minHeight);
+    ok = AsOptionalInt(v, &d.minHeight);
   else if (name == "MaxWidth")
-    ok = optionalInteger(&d.maxWidth);
+    ok = AsOptionalInt(v, &d.maxWidth);
   else if (name == "MaxHeight")
-    ok = optionalInteger(&d.maxHeight);
+    ok = AsOptionalInt(v, &d.maxHeight);
   else if (name == "Frame")
-    ok = integer(&d.frame, INT32_MIN, INT32_MAX);
+    ok = AsIntIn(v, &d.frame, INT32_MIN, INT32_MAX);
   else if (name == "MacProcID")
-    ok = integer(&d.macProcID, INT32_MIN, INT32_MAX);
+    ok = AsIntIn(v, &d.macProcID, INT32_MIN, INT32_MAX);
   else if (name == "Composite")
-    ok = boolean(&d.composite);
+    ok = AsBool(v, &d.composite);
   else if (name == "HasBackColor")
-    ok = boolean(&d.hasBackColor);
-  else if (name == "BackColor") {
-    ok = v.type == T::Color;
-    if (ok) d.backColor = v.color & 0xFFFFFF;
-  } else if (name == "Title")
-    ok = string(&d.title);
+    ok = AsBool(v, &d.hasBackColor);
+  else if (name == "BackColor")
+    ok = AsColor(v, &d.backColor);
+  else if (name == "Title")
+    ok = AsString(v, &d.title);
   else if (name == "Visible")
-    ok = boolean(&d.visible);
+    ok = AsBool(v, &d.visible);
   else if (name == "FullScreen")
-    ok = boolean(&d.fullScreen);
+    ok = AsBool(v, &d.fullScreen);
   else if (name == "MenuBarVisible")
-    ok = boolean(&d.menuBarVisible);
+    ok = AsBool(v, &d.menuBarVisible);
   else if (name == "CloseButton")
-    ok = boolean(&d.closeButton);
+    ok = AsBool(v, &d.closeButton);
   else if (name == "Resizeable")
-    ok = boolean(&d.resizeable);
+    ok = AsBool(v, &d.resizeable);
   else if (name == "LiveResize")
-    ok = boolean(&d.liveResize);
+    ok = AsBool(v, &d.liveResize);
   else if (name == "MaximizeButton")
-    ok = boolean(&d.maximizeButton);
+    ok = AsBool(v, &d.maximizeButton);
   else if (name == "MinimizeButton")
-    ok = boolean(&d.minimizeButton);
+    ok = AsBool(v, &d.minimizeButton);
   else if (name == "BalloonHelp")
-    ok = string(&d.balloonHelp);
+    ok = AsString(v, &d.balloonHelp);
   else
     return false;
   if (ok) d.SyncSizeAndFlags();
