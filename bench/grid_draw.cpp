@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/window1.h"
+#include "grid/step_look.h"
 #include "platform/application.h"
 #include "platform/testing.h"
 
@@ -57,12 +58,12 @@ int main(int argc, char** argv) {
     // pixels of the display; the paints it asks for run between clicks.
     fw::Canvas& cell = w.SRCell(5, 8);
     const int x = cell.Left() + cell.Width() / 2, y = cell.Top() + cell.Height() / 2;
-    const int lineY = w.bottompixel - 5 * w.linemodifier;
+    const int lineX = grid::StepX(8) + 10, lineY = grid::RowY(5, w.bottompixel, w.linemodifier);
     std::vector<double> click;
     for (int i = 0; i < kRuns; ++i) {
-      const fw::Color before = w.p->Pixel(7 * 16 + 10, lineY);
+      const fw::Color before = w.p->Pixel(lineX, lineY);
       click.push_back(Microseconds([&] { fw::testing::Click(w, x, y); }));
-      if (w.p->Pixel(7 * 16 + 10, lineY) == before) {
+      if (w.p->Pixel(lineX, lineY) == before) {
         std::fprintf(stderr, "the click did not change the display\n");
         return 1;
       }

@@ -3,6 +3,7 @@
 // An index outside the bounds throws std::out_of_range: values that come from
 // files are checked where they enter, so reaching this is a program fault.
 #pragma once
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <stdexcept>
@@ -27,7 +28,6 @@ class BoundedArray {
     static_assert(sizeof...(I) == kDims);
     return data_[Offset({static_cast<int>(idx)...})];
   }
-  static constexpr int Upper_(int dim) { return kUpper[dim]; }
   void Fill(const T& v) { std::fill(data_.begin(), data_.end(), v); }
   bool operator==(const BoundedArray&) const = default;
 

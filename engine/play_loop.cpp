@@ -19,6 +19,7 @@ void PlayLoop::Event_Run() {
   // A newer start may have run its loop before this one got going: that loop
   // owns the position now, and this one must not reset it.
   if (w_.playGeneration != generation_) return;
+  fw::Canvas& pointer = w_.PointerCanvas();
   w_.LastBeat = fw::Microseconds();
   w_.CurrentBeat = 1;
   while (Current()) {
@@ -32,7 +33,7 @@ void PlayLoop::Event_Run() {
     }
     SoundStep();
     w_.LastBeat = now;
-    w_.PointerCanvas().Refresh(true);
+    pointer.Refresh(true);
     w_.CurrentBeat = w_.CurrentBeat + 1;
     if (w_.CurrentBeat > w_.NumBeats) w_.CurrentBeat = 1;
     fw::YieldToNextThread();
@@ -40,5 +41,5 @@ void PlayLoop::Event_Run() {
   // A loop that a newer start has replaced leaves the position to the new one.
   if (w_.playGeneration != generation_) return;
   w_.CurrentBeat = -1;
-  w_.PointerCanvas().Refresh(true);
+  pointer.Refresh(true);
 }

@@ -35,11 +35,9 @@ void Window1::CalculateInterval() {
 
 void Window1::CalculateSwing() {
   // A level outside the table (only a file can bring one) keeps the factors.
-  for (int level = 0; level <= 8; ++level) {
-    if (Swing == level) {
-      SwingNumDown = kSwingTable[level].down;
-      SwingNumUp = kSwingTable[level].up;
-    }
+  if (Swing >= 0 && Swing <= 8) {
+    SwingNumDown = kSwingTable[Swing].down;
+    SwingNumUp = kSwingTable[Swing].up;
   }
   CalculateInterval();
 }

@@ -3,6 +3,7 @@
 #include "app/assets.h"
 #include "engine/window1.h"
 #include "grid/display_draw.h"
+#include "grid/step_edit.h"
 #include "grid/step_look.h"
 #include "platform/thread.h"
 
@@ -37,15 +38,8 @@ void Window1::PatternDraw() {
       fw::Canvas& cell = SRCell(r, s);
       if (Hit(Pattern, r, s) == 1) {
         const int velocity = SV(Pattern, r, s);
-        xline = grid::StepX(s);
         if (auto face = grid::FaceForVelocity(velocity)) cell.SetBackdrop(face);
-        if (auto pen = grid::PenForVelocity(lineColor(r, 0), lineColor(r, 1), velocity)) {
-          re = pen->red;
-          gre = pen->green;
-        }
-        yline = grid::RowY(r, bottompixel, linemodifier);
-        xlineMOD2 = grid::kLineLength;
-        makeline();
+        grid::DrawLineOfStep(*this, r, s, velocity);
       } else {
         cell.SetBackdrop(grid::OffFace());
       }
@@ -83,6 +77,5 @@ void Window1::MeterDisplay() {
     for (int s = kFirstHideableStep; s <= NumBeats; ++s)
       for (int r = 1; r <= grid::kRows; ++r) SRCell(r, s).SetVisible(true);
   }
-  PatternDraw();
-  Canvas1().Refresh(true);
+  PatternDraw();  // refreshes the display
 }

@@ -9,6 +9,12 @@ namespace {
 constexpr fw::Color kBlack = fw::RGB(0, 0, 0);
 constexpr fw::Color kYellow = fw::RGB(255, 255, 0);
 constexpr fw::Color kTail = fw::RGB(20, 20, 20);
+
+// Pixel width of the swing gaps by swing level 0..8; any other level has none.
+int SwingGapWidth(int swing) {
+  constexpr double kWidths[9] = {0.0, 3.0, 4.0, 5.0, 6.0, 7.3, 8.5, 10.0, 11.0};
+  return swing >= 0 && swing <= 8 ? fw::ToInteger(kWidths[swing]) : 0;
+}
 }  // namespace
 
 void DrawStepLine(fw::Picture& pic, int x, int y, int length, int red, int green) {
@@ -33,40 +39,6 @@ void DrawSeparators(fw::Picture& pic, int numBeats) {
   fw::Graphics& g = pic.Graphics();
   g.ForeColor = kBlack;
   for (int x = 15; x <= numBeats * kStepWidth; x += kStepWidth) g.DrawRect(x, 0, 2, kDisplayHeight);
-}
-
-int SwingGapWidth(int swing) {
-  double w = 0.0;
-  switch (swing) {
-    case 1:
-      w = 3.0;
-      break;
-    case 2:
-      w = 4.0;
-      break;
-    case 3:
-      w = 5.0;
-      break;
-    case 4:
-      w = 6.0;
-      break;
-    case 5:
-      w = 7.3;
-      break;
-    case 6:
-      w = 8.5;
-      break;
-    case 7:
-      w = 10.0;
-      break;
-    case 8:
-      w = 11.0;
-      break;
-    default:
-      w = 0.0;
-      break;
-  }
-  return fw::ToInteger(w);
 }
 
 void DrawSwingGaps(fw::Picture& pic, int swing, int numBeats) {

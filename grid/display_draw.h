@@ -19,12 +19,9 @@ void EraseRowBand(fw::Picture& pic, int y);
 // Separator columns: a 2-pixel black column at x = 16 s - 1 for s = 1..numBeats.
 void DrawSeparators(fw::Picture& pic, int numBeats);
 
-// Pixel width of the swing gaps at a swing level (0 for level 0 and any value
-// outside 1..8).
-int SwingGapWidth(int swing);
-
-// Swing gaps: a black column SwingGapWidth(swing) wide at x = 16 s - 1 for
-// every odd step s up to numBeats.
+// Swing gaps: a black column at x = 16 s - 1 for every odd step s up to
+// numBeats, 3, 4, 5, 6, 7, 9 (8.5 rounded), 10 or 11 pixels wide at swing
+// levels 1..8; nothing at level 0 or any value outside 1..8.
 void DrawSwingGaps(fw::Picture& pic, int swing, int numBeats);
 
 // Blackens (0, 0, width, height) and leaves the pen yellow.

@@ -1,6 +1,7 @@
 // Row pans: the five pan bars, the reset-pan button and the rule that turns a
 // row's pan colour into its sound's pan.
 #include "engine/window1.h"
+#include "grid/step_edit.h"
 #include "grid/step_look.h"
 #include "platform/numbers.h"
 
@@ -28,17 +29,8 @@ void ApplyPanBar(Window1& w, const PanPosition& pos) {
     w.lineColor(row, 0) = pos.red;
     w.lineColor(row, 1) = pos.green;
     w.Oval1(row).SetFillColor(fw::RGB(pos.red, pos.green, 0));
-    for (int j = 1; j <= w.NumBeats; ++j) {
-      if (w.Hit(w.Pattern, row, j) != 1) continue;
-      w.yline = grid::RowY(row, w.bottompixel, w.linemodifier);
-      w.xline = grid::StepX(j);
-      if (auto pen = grid::PenForVelocity(pos.red, pos.green, w.SV(w.Pattern, row, j))) {
-        w.re = pen->red;
-        w.gre = pen->green;
-      }
-      w.xlineMOD2 = grid::kLineLength;
-      w.makeline();
-    }
+    for (int j = 1; j <= w.NumBeats; ++j)
+      if (w.Hit(w.Pattern, row, j) == 1) grid::DrawLineOfStep(w, row, j, w.SV(w.Pattern, row, j));
     w.SoundEditFlag(row) = 0;
   }
   if (w.SwingNumUp != 1.0) w.drawswinglines();

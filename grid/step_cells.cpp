@@ -8,10 +8,7 @@
 
 namespace grid {
 
-void ShowStepOn(Window1& w, int row, int step, int velocity) {
-  w.Hit(w.Pattern, row, step) = 1;
-  w.SV(w.Pattern, row, step) = velocity;
-  if (auto face = FaceForVelocity(velocity)) w.SRCell(row, step).SetBackdrop(face);
+void DrawLineOfStep(Window1& w, int row, int step, int velocity) {
   if (auto pen = PenForVelocity(w.lineColor(row, 0), w.lineColor(row, 1), velocity)) {
     w.re = pen->red;
     w.gre = pen->green;
@@ -20,6 +17,13 @@ void ShowStepOn(Window1& w, int row, int step, int velocity) {
   w.yline = RowY(row, w.bottompixel, w.linemodifier);
   w.xlineMOD2 = kLineLength;
   w.makeline();
+}
+
+void ShowStepOn(Window1& w, int row, int step, int velocity) {
+  w.Hit(w.Pattern, row, step) = 1;
+  w.SV(w.Pattern, row, step) = velocity;
+  if (auto face = FaceForVelocity(velocity)) w.SRCell(row, step).SetBackdrop(face);
+  DrawLineOfStep(w, row, step, velocity);
 }
 
 void ShowStepOff(Window1& w, int row, int step) {

@@ -6,6 +6,10 @@ class Window1;
 
 namespace grid {
 
+// The line of step (row, step) at a velocity, in the row's pan colour: pen,
+// position and makeline. An unknown velocity keeps the pen.
+void DrawLineOfStep(Window1& w, int row, int step, int velocity);
+
 // Step (row, step) of the current pattern on at a velocity: store, cell face,
 // pen and line. An unknown velocity keeps the face and the pen.
 void ShowStepOn(Window1& w, int row, int step, int velocity);
