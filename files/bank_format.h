@@ -37,7 +37,7 @@ struct BankValues {
   }
   bool operator==(const BankValues&) const = default;
 
-  static int CellOffset(int pattern, int row, int step) {
+  static constexpr int CellOffset(int pattern, int row, int step) {
     return 2 * (((pattern - 1) * kRows + row) * kSteps + step);
   }
 };
@@ -45,7 +45,7 @@ struct BankValues {
 // Position in the file (counted from 0) of the on/off value of a cell; its
 // velocity follows at the next position.
 constexpr int ValueIndexOfCell(int pattern, int row, int step) {
-  return kHeaderValues + 2 * (((pattern - 1) * kRows + row) * kSteps + step);
+  return kHeaderValues + BankValues::CellOffset(pattern, row, step);
 }
 
 // The file text: 36,323 values, each followed by "*".

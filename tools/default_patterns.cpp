@@ -88,9 +88,9 @@ const Groove kGrooves[] = {
 
 int StepsOf(int lengthCode) { return 32 - 4 * (lengthCode - 1); }
 
-bool Write(PatternBank& bank, int pattern, const Groove& g, std::string& error) {
-  bank.hit[pattern][0][0] = g.lengthCode;
-  for (int row = 1; row <= PatternBank::kRows; ++row) {
+bool Write(bank::BankValues& values, int pattern, const Groove& g, std::string& error) {
+  values.hit(pattern, 0, 0) = g.lengthCode;
+  for (int row = 1; row <= 10; ++row) {
     const char* text = g.rows[row];
     if (!text) continue;
     int step = 0;
@@ -103,8 +103,8 @@ bool Write(PatternBank& bank, int pattern, const Groove& g, std::string& error) 
         error = "pattern " + std::to_string(pattern) + ": unknown step mark";
         return false;
       }
-      bank.hit[pattern][row][step] = velocity ? 1 : 0;
-      bank.sv[pattern][row][step] = velocity;
+      values.hit(pattern, row, step) = velocity ? 1 : 0;
+      values.velocity(pattern, row, step) = velocity;
     }
     if (step != StepsOf(g.lengthCode)) {
       error = "pattern " + std::to_string(pattern) + " row " + std::to_string(row) + ": " +
@@ -118,20 +118,22 @@ bool Write(PatternBank& bank, int pattern, const Groove& g, std::string& error) 
 
 }  // namespace
 
-bool FillDefaultPatterns(PatternBank& bank, std::string& error) {
+bool FillDefaultPatterns(bank::BankValues& values, std::string& error) {
+  for (auto& c : values.colors) c = {255, 255};
+  for (int p = 1; p <= bank::kPatterns; ++p) values.hit(p, 0, 0) = 1;
   int pattern = 1;
   for (const Groove& g : kGrooves) {
-    if (!Write(bank, pattern++, g, error)) return false;
+    if (!Write(values, pattern++, g, error)) return false;
   }
   // Spread the kit a little: hats and high tom to the left, low tom and crash
   // to the right, the cowbell hard right, the rim shot hard left.
-  bank.pan[kClosedHat] = {150, 255};
-  bank.pan[kOpenHat] = {150, 255};
-  bank.pan[kLowTom] = {255, 150};
-  bank.pan[kHighTom] = {150, 255};
-  bank.pan[kRim] = {0, 255};
-  bank.pan[kCowbell] = {255, 0};
-  bank.pan[kCrash] = {255, 150};
+  values.colors[kClosedHat - 1] = {150, 255};
+  values.colors[kOpenHat - 1] = {150, 255};
+  values.colors[kLowTom - 1] = {255, 150};
+  values.colors[kHighTom - 1] = {150, 255};
+  values.colors[kRim - 1] = {0, 255};
+  values.colors[kCowbell - 1] = {255, 0};
+  values.colors[kCrash - 1] = {255, 150};
   return true;
 }
 

@@ -1,13 +1,14 @@
-// The demo patterns of the default pattern bank "My Pattern".
+// The default pattern bank "My Pattern".
 #pragma once
 #include <string>
 
-#include "tools/bank_writer.h"
+#include "files/bank_format.h"
 
 namespace tools {
 
-// Fills `bank` with the demo patterns and row pans. Returns false (with the
-// reason in `error`) if a pattern's notation does not fit its length.
-bool FillDefaultPatterns(PatternBank& bank, std::string& error);
+// Fills `values` with the start state (every row centred, every pattern empty
+// and 32 steps long), the demo patterns and the row pans. Returns false (with
+// the reason in `error`) if a pattern's notation does not fit its length.
+bool FillDefaultPatterns(bank::BankValues& values, std::string& error);
 
 }  // namespace tools

@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <fstream>
 
-#include "tools/bank_writer.h"
 #include "tools/default_patterns.h"
 
 int main(int argc, char** argv) {
@@ -11,14 +10,14 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s BANK_FILE\n", argv[0]);
     return 2;
   }
-  tools::PatternBank bank;
+  bank::BankValues values;
   std::string error;
-  if (!tools::FillDefaultPatterns(bank, error)) {
+  if (!tools::FillDefaultPatterns(values, error)) {
     std::fprintf(stderr, "%s\n", error.c_str());
     return 1;
   }
   std::ofstream f(argv[1], std::ios::binary | std::ios::trunc);
-  f << tools::EncodeBank(bank);
+  f << bank::WriteBank(values);
   if (!f) {
     std::fprintf(stderr, "cannot write %s\n", argv[1]);
     return 1;

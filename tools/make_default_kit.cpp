@@ -5,6 +5,7 @@
 #include <fstream>
 #include <string>
 
+#include "files/kit_format.h"
 #include "tools/drum_synth.h"
 #include "tools/wav_file.h"
 
@@ -15,19 +16,21 @@ int main(int argc, char** argv) {
   }
   const std::string folder = argv[1];
   constexpr int kRate = 44100;
-  std::string kitText;
-  for (const tools::DrumSound& d : tools::SynthDefaultKit(kRate)) {
+  const std::vector<tools::DrumSound> sounds = tools::SynthDefaultKit(kRate);
+  kit::RowNames names;
+  for (size_t i = 0; i < sounds.size() && i < names.size(); ++i) {
+    const tools::DrumSound& d = sounds[i];
     const std::string path = folder + "/" + d.fileName;
     if (!tools::WriteWav16Mono(path, d.samples, kRate)) {
       std::fprintf(stderr, "cannot write %s\n", path.c_str());
       return 1;
     }
-    kitText += d.fileName + "*";
+    names[i] = d.fileName;
   }
   const std::string kitPath = folder + "/Default Kit.trk";
-  std::ofstream kit(kitPath, std::ios::binary | std::ios::trunc);
-  kit << kitText;
-  if (!kit) {
+  std::ofstream file(kitPath, std::ios::binary | std::ios::trunc);
+  file << kit::WriteKitFile(names);
+  if (!file) {
     std::fprintf(stderr, "cannot write %s\n", kitPath.c_str());
     return 1;
   }

@@ -4,11 +4,15 @@
 #include <QPainter>
 #include <string>
 
+#include "layout/main_window_defs.h"
 #include "tools/asset_table.h"
 #include "tools/paint_skin.h"
 
 namespace tools {
 namespace {
+
+// The main window's geometry the pictures are drawn around.
+namespace mw = ::layout::main_window;
 
 struct Placed {
   int number, x, y;
@@ -69,14 +73,14 @@ QImage PaintPreview() {
     for (int s = 1; s <= 32; ++s) {
       const int v = DemoVelocity(row, s);
       const int number = v == 100 ? 179 : v == 50 ? 170 : v == 10 ? 173 : 176;
-      put(number, layout::StepLeft(s), layout::kRowTops[row]);
+      put(number, mw::CellLeft(s), mw::kCellTops[row - 1]);
     }
-    put(184, 7, layout::kPadTops[row]);
-    put(203, 653, layout::kClearTops[row]);
+    put(184, 7, mw::kPadTops[row - 1]);
+    put(203, 653, mw::kClearTops[row - 1]);
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(row == 3 ? 0x96 : 0xFF, 0xFF, 0));
-    p.drawEllipse(QRect(23, layout::kLampTops[row], 6, 6));
+    p.drawEllipse(QRect(23, mw::kLampTops[row - 1], 6, 6));
     p.setRenderHint(QPainter::Antialiasing, false);
   }
   const Placed controls[] = {
@@ -118,7 +122,7 @@ QImage PaintPreview() {
                            "Clap.wav", "LowTom.wav", "HighTom.wav", "RimShot.wav",   "Cowbell.wav",
                            "Crash.wav"};
   for (int row = 1; row <= 10; ++row) {
-    DrawText(p, {35, layout::kLabelTops[row], 86, 20, names[row], 0, 0xB4686E, 9, true});
+    DrawText(p, {35, mw::kLabelTops[row - 1], 86, 20, names[row], 0, 0xB4686E, 9, true});
   }
   return img;
 }

@@ -5,11 +5,15 @@
 #include <QPainterPath>
 #include <string>
 
+#include "layout/main_window_defs.h"
 #include "tools/paint_style.h"
 #include "tools/pixel_font.h"
 
 namespace tools {
 namespace {
+
+// The main window's geometry the pictures are drawn around.
+namespace mw = ::layout::main_window;
 
 using namespace colors;
 
@@ -125,12 +129,12 @@ void RowPanel(QImage& img) {
     // A socket for the row's lamp.
     p.setPen(QPen(kPlateLo, 1));
     p.setBrush(kWell);
-    p.drawEllipse(QPointF(26, layout::kLampTops[row] + 3), 4.5, 4.5);
+    p.drawEllipse(QPointF(26, mw::kLampTops[row - 1] + 3), 4.5, 4.5);
   }
   p.setRenderHint(QPainter::Antialiasing, false);
   for (int row = 1; row <= 10; ++row) {
     // The name window of the row.
-    const int top = layout::kLabelTops[row] - 1;
+    const int top = mw::kLabelTops[row - 1] - 1;
     p.end();
     DrawWell(img, QRect(33, top, 89, 14), QColor(0x2C, 0x19, 0x1B));
     p.begin(&img);
@@ -144,16 +148,16 @@ void GridPanel(QImage& img) {
   QPainter p(&img);
   const QColor tones[2] = {QColor(0x5A, 0x36, 0x39), QColor(0x48, 0x2B, 0x2E)};
   for (int g = 0; g < 8; ++g) {
-    const int left = layout::StepLeft(4 * g + 1) - 1;
-    const int right = layout::StepLeft(4 * g + 4) + 15;
+    const int left = mw::CellLeft(4 * g + 1) - 1;
+    const int right = mw::CellLeft(4 * g + 4) + 15;
     const QColor tone = tones[(g / 2) % 2 == 0 ? 0 : 1];
     p.fillRect(QRect(left, 226, right - left + 1, 193), tone);
     p.fillRect(QRect(left, 226, right - left + 1, 1), tone.lighter(125));
   }
   // Between the lower and the upper block of rows.
   for (int g = 0; g < 8; ++g) {
-    const int left = layout::StepLeft(4 * g + 1) - 1;
-    const int right = layout::StepLeft(4 * g + 4) + 15;
+    const int left = mw::CellLeft(4 * g + 1) - 1;
+    const int right = mw::CellLeft(4 * g + 4) + 15;
     p.fillRect(QRect(left, 321, right - left + 1, 3), QColor(0x2A, 0x18, 0x1A));
   }
   // The column of clear buttons.
@@ -165,8 +169,8 @@ void GridPanel(QImage& img) {
 // Beat numbers over the grid, in the band between the strip and row 10.
 void BeatNumbers(QImage& img) {
   for (int g = 0; g < 8; ++g) {
-    const int left = layout::StepLeft(4 * g + 1);
-    const int right = layout::StepLeft(4 * g + 4) + 14;
+    const int left = mw::CellLeft(4 * g + 1);
+    const int right = mw::CellLeft(4 * g + 4) + 14;
     const QColor ink = g % 4 == 0 ? kYellow : kGreen;
     DrawPixelTextCentred(img, (left + right + 1) / 2, 221, std::to_string(g + 1), ink,
                          PixelFont::Small);
