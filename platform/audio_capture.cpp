@@ -6,9 +6,6 @@
 #include <sys/prctl.h>
 #include <time.h>
 
-#include "platform/audio_clock.h"
-#include "platform/clock.h"
-
 namespace fw {
 namespace {
 
@@ -56,10 +53,8 @@ bool CaptureSink::Start(Mixer* mixer, const std::string& wavPath, std::string* w
     kept_.reserve(static_cast<size_t>(mixer->SampleRate()) * 2 * 30);
     keptFirstFrame_ = 0;
   }
-  // The first block is made a little from now; each block is heard one
-  // block after it is made, as with a device.
+  // The first block is made a little from now.
   startNanos_ = NowNanos() + 2000000;
-  delayMicros_ = kBlockFrames * 1e6 / mixer->SampleRate();
   running_ = true;
   thread_ = std::thread([this] { Run(); });
   return true;
@@ -78,7 +73,8 @@ CapturedAudio CaptureSink::Take() {
   CapturedAudio out;
   if (!mixer_) return out;
   out.sampleRate = mixer_->SampleRate();
-  out.startMicros = static_cast<double>(startNanos_) / 1000.0 + delayMicros_;
+  out.startMicros =
+      static_cast<double>(startNanos_) / 1000.0 + MixerPuller::DelayMicros(out.sampleRate);
   std::lock_guard<std::mutex> lock(takeMutex_);
   out.firstFrame = keptFirstFrame_;
   out.samples.swap(kept_);
@@ -90,13 +86,11 @@ CapturedAudio CaptureSink::Take() {
 void CaptureSink::Run() {
   TuneThisThread();
   const int rate = mixer_->SampleRate();
-  ClockTracker tracker(rate);
+  MixerPuller puller(*mixer_);
   std::vector<float> block(2 * kBlockFrames);
-  for (int64_t frame = 0; running_; frame += kBlockFrames) {
-    SleepUntil(startNanos_ + frame * 1000000000 / rate);
-    tracker.Update(Microseconds(), frame);
-    mixer_->SetClock(frame, tracker.Micros() + delayMicros_, tracker.MicrosPerFrame());
-    mixer_->Render(block.data(), kBlockFrames, frame);
+  while (running_) {
+    SleepUntil(startNanos_ + puller.NextFrame() * 1000000000 / rate);
+    puller.Pull(block.data(), kBlockFrames);
     if (wav_) {
       sf_writef_float(static_cast<SNDFILE*>(wav_), block.data(), kBlockFrames);
     } else {

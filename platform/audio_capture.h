@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/audio_clock.h"
 #include "platform/audio_output.h"
 #include "platform/mixer.h"
 
@@ -16,7 +17,7 @@ namespace fw {
 
 class CaptureSink {
  public:
-  static constexpr int kBlockFrames = 256;
+  static constexpr int kBlockFrames = MixerPuller::kBlockFrames;
 
   CaptureSink() = default;
   ~CaptureSink() { Stop(); }
@@ -38,7 +39,6 @@ class CaptureSink {
   std::thread thread_;
   std::atomic<bool> running_{false};
   int64_t startNanos_ = 0;
-  double delayMicros_ = 0;
 
   std::mutex takeMutex_;
   std::vector<float> kept_;

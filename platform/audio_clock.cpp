@@ -5,6 +5,9 @@
 #include <limits>
 #include <numbers>
 
+#include "platform/clock.h"
+#include "platform/mixer.h"
+
 namespace fw {
 
 ClockTracker::ClockTracker(int sampleRate, double bandwidthHz)
@@ -71,6 +74,16 @@ double ClockTracker::Limit(double microsPerFrame) const {
 
 double ClockTracker::MicrosAt(int64_t frame) const {
   return micros_ + static_cast<double>(frame - frame_) * microsPerFrame_;
+}
+
+MixerPuller::MixerPuller(Mixer& mixer)
+    : mixer_(mixer), tracker_(mixer.SampleRate()), delayMicros_(DelayMicros(mixer.SampleRate())) {}
+
+void MixerPuller::Pull(float* out, int frames) {
+  tracker_.Update(Microseconds(), frame_);
+  mixer_.SetClock(frame_, tracker_.Micros() + delayMicros_, tracker_.MicrosPerFrame());
+  mixer_.Render(out, frames, frame_);
+  frame_ += frames;
 }
 
 }  // namespace fw

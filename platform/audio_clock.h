@@ -14,6 +14,8 @@
 
 namespace fw {
 
+class Mixer;
+
 class ClockTracker {
  public:
   // bandwidthHz sets how quickly the loop follows; lower is smoother.
@@ -25,7 +27,6 @@ class ClockTracker {
 
   // The smoothed clock moment of frame `frame` (valid after one Update).
   double MicrosAt(int64_t frame) const;
-  int64_t Frame() const { return frame_; }
   double Micros() const { return micros_; }
   double MicrosPerFrame() const { return microsPerFrame_; }
 
@@ -54,6 +55,30 @@ class ClockTracker {
   std::array<Reading, kWindow> recent_{};
   int recentCount_ = 0;
   int recentNext_ = 0;
+};
+
+// What every sink of the mixer (the device callback, the capture sink) does
+// per block: reads the clock, tells the mixer the clock moment the block's
+// first frame will sound at, and mixes the block. The buffer made now is
+// heard after the one playing now: one block later.
+class MixerPuller {
+ public:
+  // Frames per block: about 5 ms at 48 kHz.
+  static constexpr int kBlockFrames = 256;
+  // From making a block to hearing it.
+  static double DelayMicros(int sampleRate) { return kBlockFrames * 1e6 / sampleRate; }
+
+  explicit MixerPuller(Mixer& mixer);
+  // Makes the next `frames` output frames into out (interleaved stereo).
+  void Pull(float* out, int frames);
+  // The output frame the next Pull starts at.
+  int64_t NextFrame() const { return frame_; }
+
+ private:
+  Mixer& mixer_;
+  ClockTracker tracker_;
+  const double delayMicros_;
+  int64_t frame_ = 0;
 };
 
 }  // namespace fw

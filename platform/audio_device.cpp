@@ -3,8 +3,6 @@
 #include <SDL.h>
 #include <dlfcn.h>
 
-#include "platform/clock.h"
-
 namespace fw {
 namespace {
 
@@ -50,10 +48,7 @@ int AudioDevice::PreferredRate() {
 bool AudioDevice::Open(Mixer* mixer, std::string* why) {
   Close();
   if (!InitAudio(why)) return false;
-  mixer_ = mixer;
-  tracker_ = new ClockTracker(mixer->SampleRate());
-  frame_ = 0;
-  blockMicros_ = kBlockFrames * 1e6 / mixer->SampleRate();
+  puller_.emplace(*mixer);
   SDL_AudioSpec want{};
   want.freq = mixer->SampleRate();
   want.format = AUDIO_F32SYS;
@@ -67,8 +62,7 @@ bool AudioDevice::Open(Mixer* mixer, std::string* why) {
   device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
   if (device_ == 0) {
     if (why) *why = SDL_GetError();
-    delete tracker_;
-    tracker_ = nullptr;
+    puller_.reset();
     return false;
   }
   SDL_PauseAudioDevice(device_, 0);
@@ -80,20 +74,12 @@ void AudioDevice::Close() {
     SDL_CloseAudioDevice(device_);  // waits for a running callback
     device_ = 0;
   }
-  delete tracker_;
-  tracker_ = nullptr;
-  mixer_ = nullptr;
+  puller_.reset();
 }
 
 void AudioDevice::Callback(void* user, uint8_t* stream, int len) {
-  auto* self = static_cast<AudioDevice*>(user);
-  const int frames = len / static_cast<int>(2 * sizeof(float));
-  // The buffer made now is heard after the one playing now: one block later.
-  self->tracker_->Update(Microseconds(), self->frame_);
-  self->mixer_->SetClock(self->frame_, self->tracker_->Micros() + self->blockMicros_,
-                         self->tracker_->MicrosPerFrame());
-  self->mixer_->Render(reinterpret_cast<float*>(stream), frames, self->frame_);
-  self->frame_ += frames;
+  static_cast<AudioDevice*>(user)->puller_->Pull(reinterpret_cast<float*>(stream),
+                                                 len / static_cast<int>(2 * sizeof(float)));
 }
 
 }  // namespace fw

@@ -1,6 +1,7 @@
 // The sound device as a sink of the mixer (SDL2 audio underneath).
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "platform/audio_clock.h"
@@ -10,8 +11,7 @@ namespace fw {
 
 class AudioDevice {
  public:
-  // Frames per device buffer: about 5 ms at 48 kHz.
-  static constexpr int kBlockFrames = 256;
+  static constexpr int kBlockFrames = MixerPuller::kBlockFrames;
 
   AudioDevice() = default;
   ~AudioDevice() { Close(); }
@@ -31,10 +31,7 @@ class AudioDevice {
   static void Callback(void* user, uint8_t* stream, int len);
 
   uint32_t device_ = 0;
-  Mixer* mixer_ = nullptr;
-  ClockTracker* tracker_ = nullptr;
-  int64_t frame_ = 0;
-  double blockMicros_ = 0;
+  std::optional<MixerPuller> puller_;
 };
 
 }  // namespace fw

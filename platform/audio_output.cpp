@@ -37,8 +37,7 @@ class Engine {
   }
 
   bool StartDeviceLocked() {
-    if (device_.IsOpen()) return true;
-    if (capture_.IsRunning()) return true;
+    if (Running()) return true;
     if (silent_) return false;
     std::string why;
     if (device_.Open(&TheMixer(), &why)) return true;

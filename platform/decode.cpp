@@ -137,16 +137,12 @@ std::shared_ptr<const SampleData> DecodeOpen(SNDFILE* file, const SF_INFO& info,
     SNDFILE* f;
     ~Closer() { sf_close(f); }
   } closer{file};
-  if (info.channels < 1 || info.samplerate < 1) {
+  if (info.channels < 1 || info.samplerate < 1 || info.frames == 0) {
     SetWhy(whyNot, "the file holds no sound");
     return nullptr;
   }
-  if (info.frames == 0) {
-    SetWhy(whyNot, "the file holds no sound");
-    return nullptr;
-  }
-  if (info.frames<SF_COUNT_MAX&& static_cast<double>(info.frames)> kMaxSoundSeconds *
-      info.samplerate) {
+  const bool knownLength = info.frames < SF_COUNT_MAX;
+  if (knownLength && static_cast<double>(info.frames) > kMaxSoundSeconds * info.samplerate) {
     SetWhy(whyNot, "longer than 60 seconds");
     return nullptr;
   }
@@ -159,9 +155,8 @@ std::shared_ptr<const SampleData> DecodeOpen(SNDFILE* file, const SF_INFO& info,
   return Resample(std::move(stereo), info.samplerate, outputRate, whyNot);
 }
 
-std::string OpenFailure(SNDFILE* attempt) {
-  return std::string("not a sound file (") + sf_strerror(attempt) + ")";
-}
+// Why the last sf_open failed.
+std::string OpenFailure() { return std::string("not a sound file (") + sf_strerror(nullptr) + ")"; }
 
 }  // namespace
 
@@ -170,7 +165,7 @@ std::shared_ptr<const SampleData> DecodeFile(const std::string& path, int output
   SF_INFO info{};
   SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
   if (!file) {
-    SetWhy(whyNot, OpenFailure(nullptr));
+    SetWhy(whyNot, OpenFailure());
     return nullptr;
   }
   return DecodeOpen(file, info, outputRate, whyNot);
@@ -187,7 +182,7 @@ std::shared_ptr<const SampleData> DecodeMemory(const void* bytes, size_t size, i
   SF_INFO info{};
   SNDFILE* file = sf_open_virtual(&io, SFM_READ, &info, &mem);
   if (!file) {
-    SetWhy(whyNot, OpenFailure(nullptr));
+    SetWhy(whyNot, OpenFailure());
     return nullptr;
   }
   return DecodeOpen(file, info, outputRate, whyNot);

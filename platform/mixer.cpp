@@ -98,7 +98,7 @@ void Mixer::Retire(int index) {
     voices_[static_cast<size_t>(index)] = voices_[static_cast<size_t>(activeCount_)];
 }
 
-void Mixer::Activate(const Command& c, int64_t blockStart) {
+void Mixer::Activate(const Command& c) {
   if (activeCount_ == maxVoices_) {
     int oldest = 0;
     for (int i = 1; i < activeCount_; ++i) {
@@ -119,7 +119,6 @@ void Mixer::Activate(const Command& c, int64_t blockStart) {
   v.gainRight = c.gainRight;
   v.slot = c.slot;
   v.atMicros = c.atMicros;
-  v.startFrame = FrameOf(c.atMicros, blockStart);
 }
 
 int64_t Mixer::FrameOf(double micros, int64_t blockStart) const {
@@ -127,11 +126,11 @@ int64_t Mixer::FrameOf(double micros, int64_t blockStart) const {
   return clockFrame_ + std::llround((micros - clockMicros_) / microsPerFrame_);
 }
 
-void Mixer::TakeCommands(int64_t blockStart) {
+void Mixer::TakeCommands() {
   Command c;
   while (commands_.Pop(&c)) {
     if (c.kind == Kind::Start) {
-      Activate(c, blockStart);
+      Activate(c);
       continue;
     }
     for (int i = 0; i < activeCount_;) {
@@ -152,8 +151,7 @@ void Mixer::MixVoice(Voice& v, float* out, int frames, int64_t blockStart) {
   int64_t begin = 0;
   if (!v.started) {
     // The mapping may have been refined (or restarted) since it was queued.
-    v.startFrame = FrameOf(v.atMicros, blockStart);
-    const int64_t offset = v.startFrame - blockStart;
+    const int64_t offset = FrameOf(v.atMicros, blockStart) - blockStart;
     if (offset >= frames) return;
     begin = std::max<int64_t>(0, offset);  // a late voice starts at once, whole
     v.started = true;
@@ -181,7 +179,7 @@ void Mixer::MixVoice(Voice& v, float* out, int frames, int64_t blockStart) {
 }
 
 void Mixer::Render(float* out, int frames, int64_t startFrame) {
-  TakeCommands(startFrame);
+  TakeCommands();
   std::fill(out, out + 2 * static_cast<size_t>(frames), 0.0f);
   for (int i = 0; i < activeCount_;) {
     Voice& v = voices_[static_cast<size_t>(i)];

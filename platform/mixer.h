@@ -64,7 +64,6 @@ class Mixer {
     const float* samples = nullptr;
     int64_t frames = 0;
     int64_t pos = 0;
-    int64_t startFrame = 0;
     double atMicros = 0;  // its clock moment, mapped anew each block until it starts
     uint64_t owner = 0;
     uint64_t order = 0;  // smaller is older
@@ -76,8 +75,8 @@ class Mixer {
 
   bool PushLocked(const Command& c);
   void ReclaimLocked();
-  void TakeCommands(int64_t blockStart);
-  void Activate(const Command& c, int64_t blockStart);
+  void TakeCommands();
+  void Activate(const Command& c);
   void Retire(int index);
   int64_t FrameOf(double micros, int64_t blockStart) const;
   void MixVoice(Voice& v, float* out, int frames, int64_t blockStart);
