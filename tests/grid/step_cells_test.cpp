@@ -146,6 +146,11 @@ TEST_F(StepCells, AnotherThreadNeverSeesAHalfWrittenStep) {
       ++looks;
     }
   });
+  // Let the observer have its first look before the clicks start, however late
+  // its thread comes up.
+  fw::Baton::Release();
+  while (looks == 0) std::this_thread::yield();
+  fw::Baton::Acquire();
   for (int i = 0; i < 400 && looks < 50; ++i) {
     const int row = 1 + i % 10, step = 1 + i % 16;
     ClickCell(row, step, i % 3 == 1);
