@@ -42,10 +42,8 @@ bool OnGuiThread() { return qApp && QThread::currentThread() == qApp->thread(); 
 // playing while the user decides; takes it back afterwards.
 template <typename F>
 void WithoutBaton(F modal) {
-  const bool had = Baton::HeldByThisThread();
-  Baton::Release();
+  BatonReleased released;
   modal();
-  if (had) Baton::Acquire();
 }
 
 // ".trk;.txt" -> "*.trk *.txt"; an empty list matches every file.

@@ -188,6 +188,14 @@ BatonGuard::~BatonGuard() {
   if (took_) Baton::Release();
 }
 
+BatonReleased::BatonReleased() : had_(Baton::HeldByThisThread()) {
+  if (had_) Baton::Release();
+}
+
+BatonReleased::~BatonReleased() {
+  if (had_) Baton::Acquire();
+}
+
 void YieldToNextThread() {
   if (!holding) {
     std::this_thread::yield();

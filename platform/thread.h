@@ -55,4 +55,18 @@ class BatonGuard {
   bool took_;
 };
 
+// Lets the baton go for a scope when this thread holds it, and takes it back
+// at the end: for waits and work that touch no program state (a modal
+// dialog, decoding a sound file), so that the playback thread runs meanwhile.
+class BatonReleased {
+ public:
+  BatonReleased();
+  ~BatonReleased();
+  BatonReleased(const BatonReleased&) = delete;
+  BatonReleased& operator=(const BatonReleased&) = delete;
+
+ private:
+  bool had_;
+};
+
 }  // namespace fw
