@@ -1,172 +1,129 @@
-// The document right after start-up when no default file exists, and the
-// operations that derive its timing values and row colours.
+// The main window as the user first sees it when no default file exists, the
+// pictures it shows, and the step intervals its tempo and swing give.
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "app/assets.h"
-#include "platform/color.h"
+#include "platform/picture.h"
+#include "platform/resources.h"
+#include "platform/testing.h"
 #include "tests/window/window_fixture.h"
 
 namespace {
 
-TEST(StartValues, DocumentWithoutDefaultFiles) {
+TEST(StartValues, WindowAndDocumentWithoutDefaultFiles) {
   Window1& w = StartedWindow();
-  EXPECT_EQ(w.Pattern, 1);
-  EXPECT_EQ(w.StaticText20().Text(), "1");
-  EXPECT_FALSE(w.playon);
-  EXPECT_EQ(w.NumBeats, 32);
-  EXPECT_EQ(w.Meter, 1);
-  EXPECT_EQ(w.Octave, 1);
-  EXPECT_EQ(w.linemodifier, 12);
-  EXPECT_EQ(w.bottompixel, 136);
-  EXPECT_EQ(w.MainVolume, 100);
-  EXPECT_EQ(w.percentvolume, 1.0);
-  EXPECT_EQ(w.xlineMOD2, 15);
-  EXPECT_EQ(w.RepeatSteps, 16);
-  EXPECT_EQ(w.CurrentBeat, 0);
-  EXPECT_EQ(w.StaticText1().Text(), "120");
-
-  for (int pattern = 1; pattern <= 50; ++pattern) {
-    EXPECT_EQ(w.Hit(pattern, 0, 0), 1) << "meter cell of pattern " << pattern;
+  EXPECT_EQ(w.Title(), "Taktora 1.2ub");
+  EXPECT_EQ(std::pair(w.Width(), w.Height()), std::pair(670, 478));
+  EXPECT_EQ(w.StaticText20().Text() + " " + w.StaticText1().Text(), "1 120");
+  EXPECT_EQ(w.KitName1().Text(), "Untitled Kit");
+  EXPECT_FALSE(w.KitName1().Enabled()) << "typed keys must reach the window";
+  for (int pattern = 1; pattern <= 50; ++pattern)
     for (int row = 1; row <= 10; ++row)
       for (int step = 1; step <= 32; ++step)
         ASSERT_EQ(w.Hit(pattern, row, step) + w.SV(pattern, row, step), 0);
-  }
-
-  fw::SoundRef silence = blank();
-  ASSERT_NE(silence, nullptr);
   for (int row = 1; row <= 10; ++row) {
-    EXPECT_EQ(w.S(row), silence) << "row " << row << " shares the one silent sound";
-    EXPECT_EQ(w.SoundItem(row), nullptr);
-    EXPECT_EQ(w.lineColor(row, 0), 255);
-    EXPECT_EQ(w.lineColor(row, 1), 255);
+    EXPECT_EQ(w.StaticText3(row).Text(), "Empty");
     EXPECT_EQ(w.Oval1(row).FillColor(), 0xFFFF00u);
   }
-  EXPECT_EQ(w.S(0), nullptr);
-  EXPECT_EQ(w.S(11), nullptr);
-
-  EXPECT_EQ(w.KitName1().Text(), "Untitled Kit");
-  EXPECT_FALSE(w.KitName1().Enabled()) << "typed keys must reach the window";
-}
-
-TEST(StartValues, DisplayPictureIsBlackAndExact) {
-  Window1& w = StartedWindow();
-  ASSERT_NE(w.p, nullptr);
-  EXPECT_EQ(w.p->Width(), 512);
-  EXPECT_EQ(w.p->Height(), 128);
-  EXPECT_TRUE(w.p->Graphics().UseOldRenderer);
   for (int y = 0; y < 128; ++y)
     for (int x = 0; x < 512; ++x) ASSERT_EQ(w.p->Pixel(x, y), 0u) << x << "," << y;
 }
 
-TEST(StartValues, WindowRecordAndSkin) {
-  Window1& w = StartedWindow();
-  EXPECT_EQ(w.Width(), 670);
-  EXPECT_EQ(w.Height(), 478);
-  EXPECT_EQ(w.Title(), "Taktora 1.2ub");
-  EXPECT_EQ(w.BackColor(), 0x402527u);
-  EXPECT_EQ(w.Backdrop(), TKDrumscopy1());
-  EXPECT_TRUE(w.Visible());
+// Whether the window shows the picture of this resource number with its
+// top-left corner at (x, y).
+bool ShowsAt(const fw::Picture& shot, int x, int y, int number) {
+  const fw::PictureRef pic = fw::GetPicture(number);
+  if (!pic) return false;
+  for (int py = 0; py < pic->Height(); ++py)
+    for (int px = 0; px < pic->Width(); ++px)
+      if (shot.Pixel(x + px, y + py) != pic->Pixel(px, py)) return false;
+  return true;
 }
 
-// Sets tempo text and swing level, then recomputes as the swing arrows do;
-// puts the start values back afterwards.
+TEST(StartValues, EachPictureIsDrawnOnItsControl) {
+  Window1& w = StartedWindow();
+  auto click = [&w](int step, bool contextual) {
+    fw::testing::Click(w, w.SRCell(2, step).Left() + 7, w.SRCell(2, step).Top() + 8,
+                       contextual ? fw::testing::Button::Right : fw::testing::Button::Left);
+  };
+  click(3, false);  // velocity 100
+  click(2, false);
+  click(2, true);
+  click(2, true);  // 100 -> 50 -> 10
+  click(4, true);  // off -> 50
+  fw::testing::ProcessEvents(20);
+  const auto shot = fw::testing::Grab(w);
+  const struct {
+    const char* name;
+    int index, number;
+  } shown[] = {
+      {"SavePattern", 0, 168},   {"LPattern", 0, 169},
+      {"Canvas8", 0, 169},       {"Canvas5", 0, 171},
+      {"SwingDown", 0, 172},     {"PClear", 0, 175},
+      {"SR2", 1, 176},           {"SR2", 3, 179},
+      {"SR2", 2, 173},           {"SR2", 4, 170},
+      {"PointerCanvas", 0, 181}, {"Canvas2", 3, 184},
+      {"Limebar", 0, 188},       {"OrangeBar", 0, 189},
+      {"RedBar", 0, 190},        {"Yellowbar", 0, 191},
+      {"GreenBar", 0, 192},      {"SavePicture", 0, 193},
+      {"Canvas10", 0, 194},      {"Canvas7", 0, 195},
+      {"KitLoad", 0, 198},       {"KitNew", 0, 199},
+      {"KitSave", 0, 200},       {"Canvas11", 0, 201},
+      {"Canvas12", 0, 202},      {"CR", 7, 203},
+      {"Canvas15", 0, 206},
+  };
+  for (const auto& s : shown) {
+    const fw::Control* c =
+        s.index ? w.ControlByNameIndex(s.name, s.index) : w.ControlByName(s.name);
+    ASSERT_TRUE(c) << s.name;
+    EXPECT_TRUE(ShowsAt(*shot, c->Left(), c->Top(), s.number)) << s.name << " " << s.index;
+  }
+  // The display shows the step line of row 2, step 3.
+  const fw::Control& display = w.Canvas1();
+  EXPECT_EQ(shot->Pixel(display.Left() + 32, display.Top() + 112), 0xFFFF00u);
+  const fw::PictureRef skin = fw::GetPicture(205);
+  EXPECT_EQ(shot->Pixel(3, 3), skin->Pixel(3, 3));
+  EXPECT_EQ(shot->Pixel(660, 470), skin->Pixel(660, 470));
+  for (int step : {2, 3, 4}) w.Hit(1, 2, step) = w.SV(1, 2, step) = 0;
+  w.PatternDraw();
+  w.ClearDisplay();
+}
+
+// Sets the tempo text, then clicks the swing arrows from level 0 up to level.
 class Timing : public ::testing::Test {
  protected:
-  void Apply(const char* tempo, int swing) {
+  void Apply(const char* tempo, int level) {
     w.StaticText1().SetText(tempo);
-    w.Swing = swing;
+    w.Swing = 0;
     w.CalculateSwing();
+    auto& up = w.Get<fw::Canvas>("SwingUp");
+    for (int i = 0; i < level; ++i) fw::testing::Click(w, up.Left() + 6, up.Top() + 4);
   }
   void TearDown() override { Apply("120", 0); }
   Window1& w = StartedWindow();
 };
 
-TEST_F(Timing, StraightAt120) {
-  Apply("120", 0);
-  EXPECT_EQ(w.SixteenNote, 125000.0);
-  for (int i = 1; i <= 32; ++i) EXPECT_EQ(w.Beat(i), 125000.0) << "step " << i;
-}
-
-TEST_F(Timing, SwingLevelsKeepEveryPairAtTwoSteps) {
-  struct Level {
-    int swing;
-    double down, up;
-  } levels[] = {{4, 0.75, 1.25}, {8, 0.55, 1.45}, {1, 0.9, 1.1}, {0, 1.0, 1.0}};
-  for (const Level& l : levels) {
-    Apply("120", l.swing);
-    EXPECT_EQ(w.SwingNumDown, l.down);
-    EXPECT_EQ(w.SwingNumUp, l.up);
+TEST_F(Timing, EverySwingLevelDelaysTheEvenSteps) {
+  const double down[] = {1.0, 0.9, 0.85, 0.8, 0.75, 0.7, 0.65, 0.6, 0.55};
+  for (int level = 0; level <= 8; ++level) {
+    Apply("120", level);
+    EXPECT_EQ(w.SwingText().Text(), std::to_string(level));
     for (int i = 1; i <= 31; i += 2) {
-      EXPECT_EQ(w.Beat(i), 125000.0 * l.down) << "swing " << l.swing << " step " << i;
-      EXPECT_EQ(w.Beat(i + 1), 125000.0 * l.up) << "swing " << l.swing << " step " << i + 1;
-      EXPECT_DOUBLE_EQ(w.Beat(i) + w.Beat(i + 1), 250000.0);
+      EXPECT_EQ(w.Beat(i), 125000.0 * down[level]) << "level " << level << " step " << i;
+      EXPECT_EQ(w.Beat(i + 1), 125000.0 * (2.0 - down[level])) << "level " << level;
     }
   }
 }
 
-TEST_F(Timing, LevelOutsideTableKeepsFactorsButFollowsTempo) {
-  Apply("120", 4);
-  Apply("60", 12);
-  EXPECT_EQ(w.SwingNumDown, 0.75);
-  EXPECT_EQ(w.SwingNumUp, 1.25);
-  EXPECT_EQ(w.Beat(1), 250000.0 * 0.75);
-  EXPECT_EQ(w.Beat(2), 250000.0 * 1.25);
-}
-
-TEST_F(Timing, TempoRangeEnds) {
-  Apply("40", 0);
-  EXPECT_EQ(w.SixteenNote, 375000.0);
-  EXPECT_EQ(w.Beat(32), 375000.0);
-
-  Apply("175", 0);
-  double beatsPerSecond = 175.0 / 60.0;
-  double expected = (1000000.0 / beatsPerSecond) / 4.0;
-  EXPECT_EQ(w.SixteenNote, expected);
-  EXPECT_NEAR(w.SixteenNote, 85714.2857, 0.001);
-  for (int i = 1; i <= 32; ++i) EXPECT_EQ(w.Beat(i), expected);
-}
-
-TEST_F(Timing, TempoTextFromAFileNeverGivesBadIntervals) {
-  for (const char* text : {"0", "-20", "abc", "", "0.4"}) {
-    Apply(text, 3);
-    for (int i = 1; i <= 32; ++i) {
-      ASSERT_TRUE(std::isfinite(w.Beat(i))) << "tempo text '" << text << "'";
-      ASSERT_GT(w.Beat(i), 0.0) << "tempo text '" << text << "'";
-    }
-    EXPECT_EQ(w.SixteenNote, 15000000.0) << "a tempo below 1 counts as 1";
+TEST_F(Timing, TempoTextGivesTheInterval) {
+  const std::pair<const char*, double> tempos[] = {
+      {"40", 375000.0}, {"175", 15e6 / 175}, {"119.6", 125000.0},  // rounds to the nearest
+      {"0", 15e6},      {"-20", 15e6},       {"abc", 15e6}};       // below 1 counts as 1
+  for (const auto& [text, interval] : tempos) {
+    Apply(text, 0);
+    for (int i = 1; i <= 32; ++i) ASSERT_DOUBLE_EQ(w.Beat(i), interval) << "tempo " << text;
   }
-  Apply("119.6", 0);
-  EXPECT_EQ(w.SixteenNote, 125000.0) << "a fractional tempo rounds to the nearest whole";
-}
-
-TEST(RowColors, ResetPutsEveryRowToCentreAndLeavesPans) {
-  Window1& w = StartedWindow();
-  fw::SoundRef own = blank()->Clone();
-  own->Pan = 60;
-  w.S(3) = own;
-  w.lineColor(3, 0) = 150;
-  w.lineColor(3, 1) = 255;
-  w.Oval1(3).SetFillColor(fw::RGB(150, 255, 0));
-  w.lineColor(10, 0) = 0;
-
-  w.ResetColors();
-
-  for (int row = 1; row <= 10; ++row) {
-    EXPECT_EQ(w.lineColor(row, 0), 255);
-    EXPECT_EQ(w.lineColor(row, 1), 255);
-    EXPECT_EQ(w.Oval1(row).FillColor(), fw::RGB(255, 255, 0));
-  }
-  EXPECT_EQ(own->Pan, 60);
-  EXPECT_EQ(blank()->Pan, 0);
-  w.S(3) = blank();
-}
-
-TEST(Window1Instance, OneWindowForEveryCaller) {
-  Window1& a = StartedWindow();
-  EXPECT_EQ(&Window1::Instance(), &a);
-  EXPECT_EQ(&Window1::Instance(), &a);
 }
 
 }  // namespace
