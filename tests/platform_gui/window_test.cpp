@@ -209,19 +209,6 @@ class MenuTest : public WindowTest {
   fw::Application app;
 };
 
-TEST_F(MenuTest, ItemsAreBoundByNameAndChosenByName) {
-  int about = 0;
-  app.AddMenuHandler("FileAbout", [&] {
-    ++about;
-    return true;
-  });
-  EXPECT_EQ(bar.Child("FileMenu")->Count(), 3);
-  EXPECT_TRUE(app.ChooseMenuItem("FileAbout"));
-  EXPECT_EQ(about, 1);
-  EXPECT_FALSE(app.ChooseMenuItem("NoSuchItem"));
-  EXPECT_FALSE(app.ChooseMenuItem("Sep"));  // nothing behind it
-}
-
 TEST_F(MenuTest, WindowShowsTheMenuBarAndItsShortcutQuits) {
   auto* w = new LifeWindow;
   w->Construct();
