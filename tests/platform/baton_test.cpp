@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <chrono>
 #include <string>
 #include <thread>
 #include <vector>
@@ -15,6 +14,17 @@ namespace {
 
 // Runs the body with the main thread not holding the baton, as while its event
 // loop waits.
+// Polls done() until it holds or two seconds passed.
+template <typename F>
+bool Eventually(F done) {
+  const double deadline = fw::Microseconds() + 2e6;
+  while (!done()) {
+    if (fw::Microseconds() > deadline) return false;
+    std::this_thread::yield();
+  }
+  return true;
+}
+
 template <typename F>
 void WithoutBaton(F body) {
   const bool had = fw::Baton::HeldByThisThread();
@@ -48,25 +58,23 @@ TEST(Baton, HoldersNeverOverlap) {
 
 TEST(Baton, YieldHandsOverToTheWaitingThread) {
   std::vector<int> order;
-  std::thread a, b;
-  {
-    fw::BatonGuard hold;  // both threads queue up behind the main thread
-    auto work = [&order](int id) {
+  WithoutBaton([&order] {
+    std::atomic<int> arrived{0};
+    auto work = [&](int id) {
       fw::Baton::Acquire();
+      // The first to arrive hands the baton on until the other holds it once.
+      ++arrived;
+      while (arrived < 2) fw::YieldToNextThread();
       for (int i = 0; i < 50; ++i) {
         order.push_back(id);
         fw::YieldToNextThread();
       }
       fw::Baton::Release();
     };
-    a = std::thread(work, 1);
-    b = std::thread(work, 2);
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    WithoutBaton([&] {
-      a.join();
-      b.join();
-    });
-  }
+    std::thread a(work, 1), b(work, 2);
+    a.join();
+    b.join();
+  });
   ASSERT_EQ(order.size(), 100u);
   std::string seen;
   for (int id : order) seen += static_cast<char>('0' + id);
@@ -92,15 +100,18 @@ TEST(Baton, GuardAndYieldWithoutTheBaton) {
 
 TEST(Baton, YieldUntilWakesAtTheDeadlineWithoutTheBaton) {
   fw::BatonGuard hold;
-  std::atomic<bool> otherRan{false};
+  std::atomic<bool> started{false}, otherRan{false};
   std::thread other([&] {
+    started = true;
     fw::BatonGuard g;  // gets in only while the waiter has let go
     otherRan = true;
   });
-  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  ASSERT_TRUE(Eventually([&] { return started.load(); }));
   EXPECT_FALSE(otherRan);
-  fw::YieldToNextThreadUntil(fw::Microseconds() + 1500.0);
-  EXPECT_TRUE(otherRan);
+  EXPECT_TRUE(Eventually([&] {
+    fw::YieldToNextThreadUntil(fw::Microseconds() + 1500.0);
+    return otherRan.load();
+  }));
   EXPECT_TRUE(fw::Baton::HeldByThisThread());
   WithoutBaton([&] { other.join(); });
 
@@ -121,7 +132,7 @@ TEST(Baton, YieldUntilWakesAtTheDeadlineWithoutTheBaton) {
 TEST(Baton, YieldUntilReturnsAsSoonAsProgramCodeRanElsewhere) {
   WithoutBaton([] {
     bool stop = false;  // guarded only by the baton, like the playback flags
-    int passes = 0;
+    std::atomic<int> passes{0};
     std::atomic<double> stoppedAt{0}, noticedAt{0};
     std::thread waiter([&] {
       fw::BatonGuard g;
@@ -132,7 +143,7 @@ TEST(Baton, YieldUntilReturnsAsSoonAsProgramCodeRanElsewhere) {
       }
       noticedAt = fw::Microseconds();
     });
-    std::this_thread::sleep_for(std::chrono::milliseconds(60));
+    ASSERT_TRUE(Eventually([&] { return passes > 0; }));  // the waiter is in its wait
     {
       fw::BatonGuard g;  // an event handler stops playback
       stop = true;
@@ -166,15 +177,18 @@ TEST(Baton, WaitingThreadsDoNotWakeEachOther) {
 
 TEST(Baton, MainEventLoopLetsGoOnlyWhileItWaits) {
   ASSERT_TRUE(fw::Baton::HeldByThisThread());
-  std::atomic<bool> ran{false};
+  std::atomic<bool> started{false}, ran{false};
   std::thread other([&] {
+    started = true;
     fw::BatonGuard g;
     ran = true;
   });
-  std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  EXPECT_FALSE(ran);                // the main thread handles an event: nobody else runs
-  fw::testing::ProcessEvents(100);  // the loop waits: the other thread gets in
-  EXPECT_TRUE(ran);
+  ASSERT_TRUE(Eventually([&] { return started.load(); }));
+  EXPECT_FALSE(ran);  // the main thread handles an event: nobody else runs
+  EXPECT_TRUE(Eventually([&] {
+    fw::testing::ProcessEvents(5);  // the loop waits: the other thread gets in
+    return ran.load();
+  }));
   EXPECT_TRUE(fw::Baton::HeldByThisThread());
   fw::testing::ProcessEvents(0);
   EXPECT_TRUE(fw::Baton::HeldByThisThread());
@@ -201,11 +215,9 @@ TEST(Thread, RunsCooperativelyAndJoins) {
   t->Priority = 9;
   t->Run();
   EXPECT_TRUE(t->IsRunning());
-  t->Run();  // already running: no second thread
-  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  t->Run();                 // already running: no second thread
   EXPECT_EQ(t->passes, 0);  // the main thread holds the baton
-  WithoutBaton([] { std::this_thread::sleep_for(std::chrono::milliseconds(20)); });
-  EXPECT_GT(t->passes, 5);
+  WithoutBaton([&] { EXPECT_TRUE(Eventually([&] { return t->passes > 5; })); });
   t->stop = true;
   fw::JoinAllThreads();
   EXPECT_TRUE(fw::Baton::HeldByThisThread());
