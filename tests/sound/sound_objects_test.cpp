@@ -3,7 +3,6 @@
 #include <sndfile.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cmath>
 #include <filesystem>
 #include <memory>
@@ -15,8 +14,6 @@
 #include "platform/sound_data.h"
 
 namespace {
-
-using namespace std::chrono_literals;
 
 fw::SoundRef ConstantSound(double seconds, float level) {
   auto d = std::make_shared<fw::SampleData>();
@@ -35,9 +32,27 @@ double Energy(const fw::CapturedAudio& a, int channel) {
   return sum;
 }
 
+// Everything the memory capture holds from now until it has rendered the
+// moment `until` (a clock reading), or whatever came within five seconds.
+fw::CapturedAudio HeardUntil(double until) {
+  fw::CapturedAudio all = fw::AudioOutput::TakeCapture();
+  const double deadline = fw::Microseconds() + 5e6;
+  auto end = [&all] {
+    return all.startMicros +
+           static_cast<double>(all.firstFrame + all.Frames()) * 1e6 / all.sampleRate;
+  };
+  while (end() < until && fw::Microseconds() < deadline) {
+    std::this_thread::yield();
+    fw::CapturedAudio more = fw::AudioOutput::TakeCapture();
+    all.samples.insert(all.samples.end(), more.samples.begin(), more.samples.end());
+  }
+  return all;
+}
+
 class SoundObjects : public ::testing::Test {
  protected:
   void TearDown() override { fw::AudioOutput::Stop(); }
+  const double latency = fw::AudioOutput::LatencyMicroseconds();
 };
 
 TEST_F(SoundObjects, CloneSharesTheDataAndKeepsTheSettings) {
@@ -59,38 +74,35 @@ TEST_F(SoundObjects, StopSilencesOnlyTheObjectsOwnVoices) {
   left->Pan = -100;
   fw::SoundRef right = left->Clone();
   right->Pan = 100;
+  const double start = fw::Microseconds();
   left->Play();
   right->Play();
   left->Stop();  // before either sounds: the left voice never starts
-  std::this_thread::sleep_for(150ms);
-  fw::CapturedAudio heard = fw::AudioOutput::TakeCapture();
+  fw::CapturedAudio heard = HeardUntil(start + latency + 100000);
   EXPECT_EQ(Energy(heard, 0), 0.0);
   EXPECT_GT(Energy(heard, 1), 0.1 * heard.sampleRate * 0.25 * 0.5);
 
-  right->Stop();
-  std::this_thread::sleep_for(50ms);
-  fw::AudioOutput::TakeCapture();
-  std::this_thread::sleep_for(50ms);
-  EXPECT_EQ(Energy(fw::AudioOutput::TakeCapture(), 1), 0.0);
+  right->Stop();  // after a short fade, nothing more
+  HeardUntil(fw::Microseconds() + latency + 20000);
+  EXPECT_EQ(Energy(HeardUntil(fw::Microseconds() + 50000), 1), 0.0);
 }
 
 TEST_F(SoundObjects, AHitSoundsAtItsPlayMomentPlusTheLatency) {
   ASSERT_TRUE(fw::AudioOutput::StartCaptureToMemory());
-  std::this_thread::sleep_for(300ms);  // let the clock mapping settle
+  HeardUntil(fw::Microseconds() + 300000);  // let the clock mapping settle
   fw::SoundRef click = ConstantSound(0.001, 1.0f);
   click->Volume = 50;
   click->Pan = -100;
   const double before = fw::Microseconds();
   click->Play();
-  std::this_thread::sleep_for(100ms);
-  fw::CapturedAudio heard = fw::AudioOutput::TakeCapture();
+  fw::CapturedAudio heard = HeardUntil(before + latency + 50000);
   int64_t onset = -1;
   for (int64_t i = 0; i < heard.Frames() && onset < 0; ++i) {
     if (heard.samples[static_cast<size_t>(2 * i)] != 0.0f) onset = heard.firstFrame + i;
   }
   ASSERT_GE(onset, 0);
   const double at = heard.startMicros + static_cast<double>(onset) * 1e6 / heard.sampleRate;
-  EXPECT_NEAR(at - before, fw::AudioOutput::LatencyMicroseconds(), 500);
+  EXPECT_NEAR(at - before, latency, 500);
   const size_t first = static_cast<size_t>(2 * (onset - heard.firstFrame));
   EXPECT_FLOAT_EQ(heard.samples[first], 0.5f);
   EXPECT_FLOAT_EQ(heard.samples[first + 1], 0.0f);
@@ -102,7 +114,13 @@ TEST_F(SoundObjects, CaptureToAWavFileHoldsWhatWasPlayed) {
                                .string();
   ASSERT_TRUE(fw::AudioOutput::StartCapture(path));
   ConstantSound(0.05, 0.25f)->Play();
-  std::this_thread::sleep_for(150ms);
+  // The file grows as the capture renders: wait until the sound is in it.
+  const auto needed =
+      static_cast<std::uintmax_t>(4096 + 8 * (latency / 1e6 + 0.1) * fw::AudioOutput::SampleRate());
+  const double deadline = fw::Microseconds() + 5e6;
+  std::error_code ec;
+  while (std::filesystem::file_size(path, ec) < needed && fw::Microseconds() < deadline)
+    std::this_thread::yield();
   fw::AudioOutput::Stop();
   SF_INFO info{};
   SNDFILE* f = sf_open(path.c_str(), SFM_READ, &info);
