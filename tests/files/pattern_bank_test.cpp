@@ -168,13 +168,17 @@ TEST_F(PatternBank, RefusedFilesChangeNothingAndSayWhyOnce) {
       {"meter9", WithValue(good, bank::ValueIndexOfCell(4, 0, 0), "9")},
       {"vel500", WithValue(good, bank::ValueIndexOfCell(9, 4, 7) + 1, "500")}};
   for (const auto& [name, text] : files) WriteText(dir / name, text);
+  // A good bank with blanks after it reads, but not when that makes it too large.
+  WriteText(dir / "huge", good);
+  fs::resize_file(dir / "huge", (16u << 20) + 1);
   fs::create_directories(dir / "folder");                // a folder is no bank either
   ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);  // nor a pipe, which never ends
   for (const char* name :
-       {"short", "words", "tempo0", "pan300", "meter9", "vel500", "folder", "pipe"}) {
+       {"short", "words", "tempo0", "pan300", "meter9", "vel500", "folder", "pipe", "huge"}) {
     Load(dir / name);
-    EXPECT_TRUE(OneMessage("The pattern file \"" + std::string(name) + "\" can't be loaded: ",
-                           name == std::string("pipe") ? "not a regular file" : ""));
+    const std::string n = name;
+    EXPECT_TRUE(OneMessage("The pattern file \"" + n + "\" can't be loaded: ",
+                           n == "pipe" ? "not a regular file" : n == "huge" ? "too large" : ""));
     EXPECT_TRUE(Snapshot() == before) << name;
   }
 }
