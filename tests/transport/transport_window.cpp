@@ -11,6 +11,7 @@
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/numbers.h"
+#include "platform/sound_data.h"
 #include "platform/thread.h"
 
 namespace transporttest {
@@ -40,41 +41,15 @@ class EmptyStart : public ::testing::Environment {
 
 [[maybe_unused]] auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new EmptyStart);
 
-void Put16(std::vector<unsigned char>& out, uint32_t v) {
-  out.push_back(static_cast<unsigned char>(v & 0xFF));
-  out.push_back(static_cast<unsigned char>((v >> 8) & 0xFF));
-}
-void Put32(std::vector<unsigned char>& out, uint32_t v) {
-  Put16(out, v & 0xFFFF);
-  Put16(out, v >> 16);
-}
-void PutTag(std::vector<unsigned char>& out, const char* tag) {
-  out.insert(out.end(), tag, tag + 4);
-}
-
 }  // namespace
 
 fw::SoundRef ImpulseSound(double level) {
-  const uint32_t rate = static_cast<uint32_t>(fw::AudioOutput::SampleRate());
-  const uint32_t frames = 4;
-  std::vector<unsigned char> wav;
-  PutTag(wav, "RIFF");
-  Put32(wav, 36 + frames * 2);
-  PutTag(wav, "WAVE");
-  PutTag(wav, "fmt ");
-  Put32(wav, 16);
-  Put16(wav, 1);  // PCM
-  Put16(wav, 1);  // mono
-  Put32(wav, rate);
-  Put32(wav, rate * 2);
-  Put16(wav, 2);
-  Put16(wav, 16);
-  PutTag(wav, "data");
-  Put32(wav, frames * 2);
-  const long first = std::lround(level * 32768.0);
-  Put16(wav, static_cast<uint16_t>(static_cast<int16_t>(first > 32767 ? 32767 : first)));
-  for (uint32_t i = 1; i < frames; ++i) Put16(wav, 0);
-  return fw::Sound::FromMemory(wav.data(), wav.size());
+  auto d = std::make_shared<fw::SampleData>();
+  d->sampleRate = fw::AudioOutput::SampleRate();
+  d->frames = 4;
+  d->samples.assign(8, 0.0f);
+  d->samples[0] = d->samples[1] = static_cast<float>(level);
+  return std::make_shared<fw::Sound>(d);
 }
 
 int MaskOf(const HeardStep& step, double gain) {

@@ -38,7 +38,7 @@ inline int ContentOf(int mask) { return mask & 15; }
 // Groups the non-zero frames of a capture into steps.
 std::vector<HeardStep> StepsIn(const fw::CapturedAudio& heard);
 
-// A 16-bit mono WAV at the output rate whose first sample has this level.
+// A short sound at the output rate whose first frame has this level.
 fw::SoundRef ImpulseSound(double level);
 
 class TransportWindow : public ::testing::Test {
