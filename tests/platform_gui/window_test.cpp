@@ -133,26 +133,6 @@ TEST_F(WindowTest, ContentAndCanvasesPaintWhereTheyShould) {
   EXPECT_EQ(shot->Pixel(42, 17), 0xFF0000u);
 }
 
-TEST_F(WindowTest, LabelTextIsCrispInOneColour) {
-  auto* w = new LifeWindow;
-  w->Construct();
-  auto& label = w->New<fw::StaticText>("label");
-  label.SetWidth(80);
-  label.SetHeight(20);
-  label.SetText("Empty");
-  label.SetTextColor(0xDBD200);
-  auto shot = fw::testing::Grab(*w);
-  int text = 0, other = 0;
-  for (int y = 0; y < 20; ++y)
-    for (int x = 0; x < 80; ++x) {
-      const fw::Color c = shot->Pixel(x, y);
-      text += c == 0xDBD200u;
-      other += c != 0xDBD200u && c != 0x102030u;
-    }
-  EXPECT_GT(text, 20);
-  EXPECT_EQ(other, 0);  // no smoothing: every pixel is text or background
-}
-
 TEST_F(WindowTest, RefreshFromAnotherThreadPaintsOnTheMainThread) {
   auto* w = new LifeWindow;
   w->Construct();
