@@ -1,5 +1,5 @@
 // Input delivered to a real window: routing by position, the MouseDown
-// contract, contextual clicks, enter/exit on disabled controls, buttons.
+// contract, contextual clicks, buttons.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -30,9 +30,6 @@ class LogWindow : public fw::Window {
   void CreateControls() override {
     Track(New<fw::Canvas>("A"), 10, 10, 40, 40);
     Track(New<fw::Canvas>("B"), 30, 30, 40, 40);  // overlaps A, created later
-    auto& d = New<fw::Canvas>("D");
-    Track(d, 150, 10, 30, 30);
-    d.SetEnabled(false);
     Place(New<fw::BevelButton>("Bevel"), 200, 140, 40, 18);
     Place(New<fw::PushButton>("Push"), 245, 140, 50, 20);
     OnPlain(Get<fw::BevelButton>("Bevel"), "Action", "action");
@@ -65,8 +62,6 @@ class LogWindow : public fw::Window {
     c.InstallEventHandler("MouseUp", fw::MouseHandler([this, at](fw::Control& me, int x, int y) {
                             log.push_back("up " + me.Name() + " " + at(x, y));
                           }));
-    OnPlain(c, "MouseEnter", "enter");
-    OnPlain(c, "MouseExit", "exit");
   }
   // Logs "<what> <name>".
   void OnPlain(fw::Control& c, const char* event, const std::string& what) {
@@ -129,14 +124,6 @@ TEST_F(InputTest, MouseDownTrueSendsDragAndUpToTheSameControlFalseNeither) {
   EXPECT_EQ(Only("d"), (V{"down A 5,5"}));  // no drag
   EXPECT_TRUE(Only("up").empty());
   EXPECT_TRUE(Only("window").empty());  // the control took the press
-}
-
-TEST_F(InputTest, DisabledControlGetsEnterAndExitButNoPress) {
-  fw::testing::MoveMouse(*w, 160, 20);
-  fw::testing::Click(*w, 160, 20);
-  fw::testing::MoveMouse(*w, 290, 20);
-  using V = std::vector<std::string>;
-  EXPECT_EQ(w->log, (V{"enter D", "window down 160,20", "exit D"}));
 }
 
 TEST_F(InputTest, ButtonsActOnAClickReleasedInside) {
