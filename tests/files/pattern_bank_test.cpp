@@ -178,7 +178,9 @@ TEST_F(PatternBank, RefusedFilesChangeNothingAndSayWhyOnce) {
     Load(dir / name);
     const std::string n = name;
     EXPECT_TRUE(OneMessage("The pattern file \"" + n + "\" can't be loaded: ",
-                           n == "pipe" ? "not a regular file" : n == "huge" ? "too large" : ""));
+                           n == "pipe"   ? "not a regular file"
+                           : n == "huge" ? "too large"
+                                         : ""));
     EXPECT_TRUE(Snapshot() == before) << name;
   }
 }
