@@ -1,17 +1,15 @@
 // Windows as the program sees them: construction order, implicit instances,
-// closing, painting, refreshes from another thread, menus.
+// closing, painting, refreshes from another thread.
 #include "platform/window.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <chrono>
 #include <memory>
 #include <string>
 #include <thread>
 #include <vector>
 
-#include "platform/application.h"
 #include "platform/controls.h"
 #include "platform/picture.h"
 #include "platform/testing.h"
@@ -158,56 +156,6 @@ TEST_F(WindowTest, RefreshFromAnotherThreadPaintsOnTheMainThread) {
   t.join();
   EXPECT_GT(paints.load(), before);
   EXPECT_FALSE(offMain.load());
-}
-
-class MenuTest : public WindowTest {
- protected:
-  void SetUp() override {
-    WindowTest::SetUp();
-    auto file = Item<fw::MenuItem>("FileMenu", "&File");
-    file->Append(Item<fw::AppleMenuItem>("FileAbout", "About Test"));
-    file->Append(Item<fw::MenuItem>("Sep", "-"));
-    auto quit = Item<fw::QuitMenuItem>("FileQuit", "Quit");
-    quit->KeyboardShortcut = "Cmd+Q";
-    file->Append(std::move(quit));
-    bar.Append(std::move(file));
-    app.SetMenuBar(&bar);
-    fw::RegisterAppObject(&app);
-  }
-  void TearDown() override {
-    WindowTest::TearDown();
-    fw::RegisterAppObject(nullptr);
-  }
-  template <class T>
-  static std::unique_ptr<T> Item(const char* name, const char* text) {
-    auto item = std::make_unique<T>();
-    item->Name = name;
-    item->Text = text;
-    return item;
-  }
-  fw::MenuBar bar;
-  fw::Application app;
-};
-
-TEST_F(MenuTest, WindowShowsTheMenuBarAndItsShortcutQuits) {
-  auto* w = new LifeWindow;
-  w->Construct();
-  w->SetMenuBar(&bar);
-  EXPECT_EQ(w->GetMenuBar(), &bar);
-  EXPECT_EQ(fw::testing::DescribeMenuBar(*w), "&File[About Test|-|Quit(Ctrl+Q)]");
-  fw::testing::TypeShortcut(*w, "Ctrl+Q");
-  // Run returns at once when the quit was asked for; a watchdog ends it otherwise.
-  std::atomic<bool> finished{false};
-  std::thread watchdog([&] {
-    for (int i = 0; i < 300 && !finished; ++i)
-      std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    if (!finished) fw::Quit(99);
-  });
-  EXPECT_EQ(app.Run(), 0);
-  finished = true;
-  watchdog.join();
-  fw::Quit(3);
-  EXPECT_EQ(app.Run(), 3);
 }
 
 }  // namespace
