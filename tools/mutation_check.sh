@@ -38,7 +38,7 @@ MUTANTS=(
   "green bar|grid/pans.cpp|/GreenBar_MouseDown/{n;s/kLeft)/kLeftish)/}"
   "short bank|files/bank_format.cpp|s/^  if (pieces.size() < static_cast<size_t>(kValueCount)) {/  while (pieces.size() < static_cast<size_t>(kValueCount)) pieces.push_back(\"0\");\n  if (false) {/"
   "nine-field kit|files/kit_format.cpp|s/if (i == 9) {/if (i >= 8) {/"
-  "too-large bank|files/text_file.h|s/kMaxBankBytes = 16u << 20/kMaxBankBytes = 16u << 28/"
+  "too-large bank|files/text_file.h|s/kMaxBankBytes = 16u << 20/kMaxBankBytes = size_t{16} << 30/"
   "half-written step|grid/step_cells.cpp|s/^  w.Hit(w.Pattern, row, step) = 1;/  w.Hit(w.Pattern, row, step) = 1;\n  fw::YieldToNextThread();/"
 )
 
@@ -59,7 +59,7 @@ for m in "${MUTANTS[@]}"; do
     survivors=$((survivors + 1))
   else
     # A fault in the default files can leave a message box open: a timeout.
-    echo "caught       $name by $(grep -m1 -E '\*\*\*|Failed|Timeout' <<<"$out" | sed 's/.*Test *#[0-9]*: //')"
+    echo "caught       $name by $(grep -m1 -F '***' <<<"$out" | sed 's/.*Test *#[0-9]*: //')"
   fi
   git checkout -q -- "$file"
 done
