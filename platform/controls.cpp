@@ -285,8 +285,11 @@ EditField::EditField() : Control(MakeImpl(ControlKind::EditField)) {
   impl_->SyncAppearance();
 }
 std::string EditField::Text() const {
-  if (auto* e = qobject_cast<QLineEdit*>(impl_->widget.data())) return e->text().toStdString();
-  return impl_->text;
+  // A text set from a file name may not be UTF-8, and the field shows it with
+  // stand-in characters: until the user changes it, it stays the bytes it was.
+  auto* e = qobject_cast<QLineEdit*>(impl_->widget.data());
+  if (!e || e->text() == ToQString(impl_->text)) return impl_->text;
+  return e->text().toStdString();
 }
 void EditField::SetText(std::string_view s) {
   impl_->text = std::string(s);

@@ -123,6 +123,20 @@ TEST_F(KitSave, YesWritesTheKitAsItStandsWhenPressed) {
   EXPECT_TRUE(Messages().empty());
 }
 
+TEST_F(KitSave, AKitNameThatIsNotUtf8IsSavedUnderItsOwnBytes) {
+  // Loaded from "Caf\xE9.trk" and saved back: the same kit folder, so asked first.
+  const fs::path kit = dir / "Caf\xE9";
+  fs::create_directories(kit);
+  WriteText(kit / "Caf\xE9.trk", kTenEmpty);
+  Answer((kit / "Caf\xE9.trk").string());
+  w.KitLoad_MouseDown(w.Get<fw::Canvas>("KitLoad"), 1, 1);
+  EXPECT_EQ(w.KitName1().Text(), "Caf\xE9");
+  Save(dir);
+  EXPECT_TRUE(Dialog());
+  EXPECT_EQ(Listing(dir), (std::vector<std::string>{"Caf\xE9", "app"}));
+  Press("PushButton2");
+}
+
 TEST_F(KitSave, NamesThatLeaveTheFolderAreRefused) {
   fs::create_directories(dir / "kits");
   for (const char* name : {"", ".", "..", "a/b", "../escape"}) {
