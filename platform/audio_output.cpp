@@ -40,7 +40,9 @@ class Engine {
     if (Running()) return true;
     if (silent_) return false;
     std::string why;
-    if (device_.Open(&TheMixer(), &why)) return true;
+    device_ = make_ ? make_() : std::make_unique<AudioDevice>();
+    if (device_->Open(&TheMixer(), &why)) return true;
+    device_.reset();
     silent_ = true;
     if (warned_) return false;
     warned_ = true;
@@ -58,20 +60,29 @@ class Engine {
   }
 
   void StopLocked() {
-    device_.Close();
+    device_.reset();
     capture_.Stop();
     if (mixer_) mixer_->Reset();
     silent_ = false;
   }
 
-  bool Running() const { return device_.IsOpen() || capture_.IsRunning(); }
+  bool Running() const { return device_ || capture_.IsRunning(); }
   bool Silent() const { return silent_; }
   CaptureSink& Capture() { return capture_; }
+
+  void SetDevices(std::function<std::unique_ptr<OutputDevice>()> make, int pollMs, int retryMs) {
+    make_ = std::move(make);
+    pollMs_ = pollMs;
+    retryMs_ = retryMs;
+  }
 
  private:
   int rate_ = 0;
   std::unique_ptr<Mixer> mixer_;
-  AudioDevice device_;
+  std::function<std::unique_ptr<OutputDevice>()> make_;
+  int pollMs_ = 500;
+  int retryMs_ = 3000;
+  std::unique_ptr<OutputDevice> device_;
   CaptureSink capture_;
   bool silent_ = false;  // a device was wanted and none opened
   bool warned_ = false;  // the no-device line is said once per run
@@ -133,6 +144,17 @@ bool AudioOutput::IsSilent() {
   std::lock_guard<std::mutex> lock(e.mutex);
   return e.Silent();
 }
+
+namespace testing {
+
+void SetOutputDevices(std::function<std::unique_ptr<OutputDevice>()> make, int pollMs,
+                      int retryMs) {
+  Engine& e = TheEngine();
+  std::lock_guard<std::mutex> lock(e.mutex);
+  e.SetDevices(std::move(make), pollMs, retryMs);
+}
+
+}  // namespace testing
 
 namespace audio {
 

@@ -7,10 +7,14 @@
 // (so code that never plays needs no device), or explicitly here.
 #pragma once
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace fw {
+
+class OutputDevice;
 
 // What a capture sink recorded. Output frame f sounds at clock moment
 // startMicros + f * 1e6 / sampleRate; samples begin at frame firstFrame.
@@ -48,5 +52,13 @@ class AudioOutput {
   // True when output was wanted but no device could be opened.
   static bool IsSilent();
 };
+
+namespace testing {
+// Devices come from `make` instead of the sound system (an empty function
+// restores it); a lost device is noticed within pollMs and a new one tried
+// every retryMs while there is none.
+void SetOutputDevices(std::function<std::unique_ptr<OutputDevice>()> make, int pollMs,
+                      int retryMs);
+}  // namespace testing
 
 }  // namespace fw
