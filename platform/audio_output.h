@@ -57,8 +57,7 @@ namespace testing {
 // Devices come from `make` instead of the sound system (an empty function
 // restores it); a lost device is noticed within pollMs and a new one tried
 // every retryMs while there is none.
-void SetOutputDevices(std::function<std::unique_ptr<OutputDevice>()> make, int pollMs,
-                      int retryMs);
+void SetOutputDevices(std::function<std::unique_ptr<OutputDevice>()> make, int pollMs, int retryMs);
 }  // namespace testing
 
 }  // namespace fw
