@@ -30,8 +30,8 @@ std::unique_ptr<OutputDevice> MakeDevice(const DeviceMaker& make) {
 
 // Besides the sinks, a watcher thread: while a device is wanted it looks
 // every poll whether the device went away, and while there is none tries the
-// default one again every retry. It never touches the program, only the
-// output.
+// default one again every retry. It runs no program code and never takes the
+// baton.
 class Engine {
  public:
   ~Engine() {
@@ -45,8 +45,8 @@ class Engine {
   }
 
   // Serialises changes of sink, which may wait for a device to open or
-  // close; taken before `mutex`, and never by Play, so a slow device never
-  // holds up the playback thread.
+  // close; taken before `mutex`, and never by Play, so the watcher trying a
+  // slow device never holds up the playback thread.
   std::mutex changing;
   // Guards the rest; held only briefly.
   std::mutex mutex;

@@ -30,6 +30,10 @@ class AudioOutput {
  public:
   // Opens the default sound device. When there is none, says so once on
   // stderr and runs silent (returns false). Does nothing while running.
+  // From then on a device that goes away (unplugged) is noticed within half
+  // a second; the default one is opened instead, and while there is none the
+  // output runs silent and tries again every few seconds, with a line on
+  // stderr when the device is lost and when it is back.
   static bool Start();
   // Instead of the device: a sink that pulls the mixer on an absolute clock
   // schedule and writes what it gets to a 32-bit float WAV file or to memory.
@@ -49,7 +53,7 @@ class AudioOutput {
   static double LatencyMicroseconds();
   // True while the device or a capture sink pulls the mixer.
   static bool IsRunning();
-  // True when output was wanted but no device could be opened.
+  // True while the device is wanted and none is open.
   static bool IsSilent();
 };
 
