@@ -52,8 +52,9 @@ class Picture {
   Color Pixel(int x, int y) const;  // 0 outside
   void SetPixel(int x, int y, Color c);
 
-  // Writes a PNG file; false (with nothing left behind) on failure.
-  bool SavePNG(const std::string& path) const;
+  // The picture as the bytes of a PNG file; empty on failure. Files are
+  // written by FolderItem::SaveAsPicture.
+  std::string EncodePNG() const;
   // Reads a picture file (PNG and whatever Qt reads); nullptr on failure.
   static PictureRef Load(const std::string& path);
 
