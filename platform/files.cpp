@@ -155,10 +155,11 @@ size_t FolderItem::MaxNameBytes() const {
 bool FolderItem::CreateAsFolder() const {
   std::error_code ec;
   fs::create_directory(path_, ec);
-  std::error_code isDirError;
-  if (fs::is_directory(path_, isDirError)) return true;
-  if (!ec) ec = isDirError;
-  lastError_ = ec ? ec.message() : "a file of that name is in the way";
+  std::error_code statError;  // says more than mkdir's "exists" for a link loop
+  if (fs::is_directory(path_, statError)) return true;
+  if (statError) ec = statError;
+  lastError_ =
+      !ec || ec == std::errc::file_exists ? "a file of that name is in the way" : ec.message();
   return false;
 }
 
