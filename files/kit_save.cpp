@@ -1,4 +1,8 @@
 // Kit save, new kit and the kit-name field.
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "app/assets.h"
 #include "engine/window1.h"
 #include "files/kit_files.h"
@@ -58,17 +62,17 @@ bool SoundsFitOneFolder(const Window1& w) {
 // them, all put in place at once; the reason when any of it fails.
 std::string WriteKitFiles(Window1& w, const fw::FolderItem& folder) {
   fw::WriteBatch batch;
+  // A name met again is the same file (SoundsFitOneFolder): one copy serves.
+  std::vector<std::string> copied;
   for (int row = 1; row <= 10; ++row) {
     const auto& item = w.SoundItem(row);
-    bool copied = false;  // by an earlier row: the same file (see SoundsFitOneFolder)
-    for (int earlier = 1; item && earlier < row; ++earlier)
-      copied = copied || (w.SoundItem(earlier) && w.SoundItem(earlier)->Name() == item->Name());
-    if (item && !copied) {
+    if (item && std::find(copied.begin(), copied.end(), item->Name()) == copied.end()) {
       auto copy = folder.Child(item->Name());
       if (!copy || !batch.AddCopy(*item, *copy)) {
         return "the sound of row " + fw::Str(row) + ", \"" + item->Name() +
                "\", could not be copied: " + (copy ? batch.LastError() : folder.LastError()) + ".";
       }
+      copied.push_back(item->Name());
     }
     fw::YieldToNextThread();
   }
