@@ -52,7 +52,7 @@ bool WriteTextFile(const fw::FolderItem& item, const std::string& text, std::str
   }
   const bool wrote = out->Write(text);
   if (!out->Close() || !wrote) {
-    why = "writing it failed (is the disk full or write-protected?).";
+    why = "writing it failed: " + Sentence(out->LastError());
     return false;
   }
   return true;
