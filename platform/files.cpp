@@ -11,8 +11,8 @@
 #include <cstring>
 #include <fstream>
 #include <mutex>
-#include <sstream>
 
+#include "platform/regular_file.h"
 #include "platform/sound.h"
 
 namespace fs = std::filesystem;
@@ -164,25 +164,20 @@ bool FolderItem::CopyFileTo(const FolderItemRef& dest) const {
   }
   target = WriteTarget(target);
 
-  const int in = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
-  if (in < 0) {
-    lastError_ = ErrnoText(errno);
-    return false;
-  }
   struct stat st {};
-  ::fstat(in, &st);
+  const UniqueFd in = OpenRegularFile(path_, st, lastError_);
+  if (!in) return false;
   fs::path temp;
   const int out = CreateTempBeside(target, temp);
   if (out < 0) {
     lastError_ = ErrnoText(errno);
-    ::close(in);
     return false;
   }
   bool ok = true;
   int err = 0;
   char buf[65536];
   for (;;) {
-    const ssize_t n = ::read(in, buf, sizeof buf);
+    const ssize_t n = ::read(in.Get(), buf, sizeof buf);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0 || (n > 0 && !WriteAll(out, buf, static_cast<size_t>(n)))) {
       ok = false;
@@ -191,7 +186,6 @@ bool FolderItem::CopyFileTo(const FolderItemRef& dest) const {
     }
     if (n == 0) break;
   }
-  ::close(in);
   if (ok && (::fchmod(out, st.st_mode & 0777) != 0 || ::fsync(out) != 0)) ok = false, err = errno;
   if (::close(out) != 0 && ok) ok = false, err = errno;
   if (ok && ::rename(temp.c_str(), target.c_str()) != 0) ok = false, err = errno;
@@ -224,33 +218,36 @@ std::unique_ptr<TextOutputStream> FolderItem::CreateTextFile() const {
 }
 
 std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile() const {
-  std::error_code ec;
-  if (fs::is_directory(path_, ec)) {
-    lastError_ = "it is a folder";
-    return nullptr;
-  }
-  std::ifstream in(path_, std::ios::binary);
-  if (!in) {
-    lastError_ = ErrnoText(errno ? errno : ENOENT);
-    return nullptr;
-  }
-  const uintmax_t size = fs::file_size(path_, ec);
-  if (!ec && size > kMaxTextFile) {
+  struct stat st {};
+  const UniqueFd in = OpenRegularFile(path_, st, lastError_);
+  if (!in) return nullptr;
+  if (static_cast<uintmax_t>(st.st_size) > kMaxTextFile) {
     lastError_ = "the file is too large";
     return nullptr;
   }
-  std::ostringstream content;
-  content << in.rdbuf();
-  if (in.bad()) {
-    lastError_ = "the file could not be read";
-    return nullptr;
+  std::string content;
+  char buf[65536];
+  for (;;) {
+    const ssize_t n = ::read(in.Get(), buf, sizeof buf);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      lastError_ = "the file could not be read";
+      return nullptr;
+    }
+    if (n == 0) break;
+    // Checked again as it grows: the file may grow while it is read.
+    if (content.size() + static_cast<size_t>(n) > kMaxTextFile) {
+      lastError_ = "the file is too large";
+      return nullptr;
+    }
+    content.append(buf, static_cast<size_t>(n));
   }
-  return std::make_unique<TextInputStream>(content.str());
+  return std::make_unique<TextInputStream>(std::move(content));
 }
 
 std::shared_ptr<Sound> FolderItem::OpenAsSound() const {
   std::string why;
-  auto sound = Sound::OpenFile(path_.string(), &why);
+  auto sound = Sound::OpenFile(path_.string(), &why);  // lets the baton go while it decodes
   if (!sound) lastError_ = why.empty() ? "not a sound file" : why;
   return sound;
 }

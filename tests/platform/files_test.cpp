@@ -6,6 +6,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "tests/support/unwritten_pipe.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -109,6 +111,9 @@ TEST_F(Files, AbandonedOrFailedWriteKeepsTheOldFile) {
   EXPECT_EQ(Read(dir_ / "plain"), "p");
   EXPECT_EQ(Item("missing")->OpenAsTextFile(), nullptr);
   EXPECT_EQ(Item("later")->OpenAsTextFile(), nullptr);
+  testsupport::UnwrittenPipe pipe(dir_ / "pipe");
+  EXPECT_EQ(Item("pipe")->OpenAsTextFile(), nullptr);
+  EXPECT_FALSE(pipe.BlockedAReader());
 }
 
 TEST_F(Files, WriteIntoReadOnlyFolderChangesNothing) {
