@@ -9,6 +9,8 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/regular_file.h"
+
 namespace fw {
 namespace {
 
@@ -156,14 +158,26 @@ std::shared_ptr<const SampleData> DecodeOpen(SNDFILE* file, const SF_INFO& info,
 }
 
 // Why the last sf_open failed.
-std::string OpenFailure() { return std::string("not a sound file (") + sf_strerror(nullptr) + ")"; }
+std::string OpenFailure() {
+  std::string detail = sf_strerror(nullptr);
+  while (!detail.empty() && detail.back() == '.') detail.pop_back();
+  return "its format is unknown or it is damaged (" + detail + ")";
+}
 
 }  // namespace
 
 std::shared_ptr<const SampleData> DecodeFile(const std::string& path, int outputRate,
                                              std::string* whyNot) {
+  struct stat st {};
+  std::string why;
+  const UniqueFd fd = OpenRegularFile(path, st, why);
+  if (!fd) {
+    SetWhy(whyNot, why);
+    return nullptr;
+  }
   SF_INFO info{};
-  SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
+  // The descriptor stays ours: closed once, here, whatever libsndfile does.
+  SNDFILE* file = sf_open_fd(fd.Get(), SFM_READ, &info, SF_FALSE);
   if (!file) {
     SetWhy(whyNot, OpenFailure());
     return nullptr;

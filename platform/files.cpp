@@ -11,8 +11,8 @@
 #include <cstring>
 #include <fstream>
 #include <mutex>
-#include <sstream>
 
+#include "platform/regular_file.h"
 #include "platform/sound.h"
 
 namespace fs = std::filesystem;
@@ -201,33 +201,36 @@ std::unique_ptr<TextOutputStream> FolderItem::CreateTextFile() const {
 }
 
 std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile() const {
-  std::error_code ec;
-  if (fs::is_directory(path_, ec)) {
-    lastError_ = "it is a folder";
-    return nullptr;
-  }
-  std::ifstream in(path_, std::ios::binary);
-  if (!in) {
-    lastError_ = ErrnoText(errno ? errno : ENOENT);
-    return nullptr;
-  }
-  const uintmax_t size = fs::file_size(path_, ec);
-  if (!ec && size > kMaxTextFile) {
+  struct stat st {};
+  const UniqueFd in = OpenRegularFile(path_, st, lastError_);
+  if (!in) return nullptr;
+  if (static_cast<uintmax_t>(st.st_size) > kMaxTextFile) {
     lastError_ = "the file is too large";
     return nullptr;
   }
-  std::ostringstream content;
-  content << in.rdbuf();
-  if (in.bad()) {
-    lastError_ = "the file could not be read";
-    return nullptr;
+  std::string content;
+  char buf[65536];
+  for (;;) {
+    const ssize_t n = ::read(in.Get(), buf, sizeof buf);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      lastError_ = "the file could not be read";
+      return nullptr;
+    }
+    if (n == 0) break;
+    // Checked again as it grows: the file may grow while it is read.
+    if (content.size() + static_cast<size_t>(n) > kMaxTextFile) {
+      lastError_ = "the file is too large";
+      return nullptr;
+    }
+    content.append(buf, static_cast<size_t>(n));
   }
-  return std::make_unique<TextInputStream>(content.str());
+  return std::make_unique<TextInputStream>(std::move(content));
 }
 
 std::shared_ptr<Sound> FolderItem::OpenAsSound() const {
   std::string why;
-  auto sound = Sound::OpenFile(path_.string(), &why);
+  auto sound = Sound::OpenFile(path_.string(), &why);  // lets the baton go while it decodes
   if (!sound) lastError_ = why.empty() ? "not a sound file" : why;
   return sound;
 }
@@ -337,21 +340,10 @@ bool WriteBatch::AddCopy(const FolderItem& source, const FolderItem& target) {
     lastError_ = "a folder of that name is in the way";
     return false;
   }
-  // Non-blocking, so that a pipe or a device is refused rather than waited on.
-  const int in = ::open(source.Path().c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (in < 0) {
-    lastError_ = errno == ENOENT ? "the file does not exist" : ErrnoText(errno);
-    return false;
-  }
   struct stat st {};
-  bool ok = false;
-  if (::fstat(in, &st) != 0 || !S_ISREG(st.st_mode)) {
-    lastError_ = "only files can be copied";
-  } else {
-    ok = Stage(WriteTarget(Trimmed(to)), in, {}, st.st_mode & 0777);
-  }
-  ::close(in);
-  return ok;
+  const UniqueFd in = OpenRegularFile(source.Path(), st, lastError_);
+  if (!in) return false;
+  return Stage(WriteTarget(Trimmed(to)), in.Get(), {}, st.st_mode & 0777);
 }
 
 bool WriteBatch::AddBytes(const FolderItem& target, std::string_view bytes) {

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "tests/support/file_size_limit.h"
+#include "tests/support/unwritten_pipe.h"
 
 namespace fs = std::filesystem;
 
@@ -112,6 +113,9 @@ TEST_F(Files, AbandonedOrFailedWriteKeepsTheOldFile) {
   EXPECT_EQ(Read(dir_ / "plain"), "p");
   EXPECT_EQ(Item("missing")->OpenAsTextFile(), nullptr);
   EXPECT_EQ(Item("later")->OpenAsTextFile(), nullptr);
+  testsupport::UnwrittenPipe pipe(dir_ / "pipe");
+  EXPECT_EQ(Item("pipe")->OpenAsTextFile(), nullptr);
+  EXPECT_FALSE(pipe.BlockedAReader());
 }
 
 TEST_F(Files, WriteIntoReadOnlyFolderChangesNothing) {

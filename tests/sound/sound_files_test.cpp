@@ -4,16 +4,20 @@
 #include <sndfile.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <iterator>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/audio_output.h"
 #include "platform/sound.h"
 #include "platform/sound_data.h"
+#include "platform/thread.h"
 
 namespace {
 
@@ -150,7 +154,7 @@ TEST_F(SoundFiles, WhatIsNotASoundIsRefusedWithAReason) {
   }
   std::string why;
   EXPECT_EQ(fw::Sound::OpenFile(Path("text.wav"), &why), nullptr);
-  EXPECT_NE(why.find("not a sound file"), std::string::npos) << why;
+  EXPECT_NE(why.find("its format is unknown"), std::string::npos) << why;
   EXPECT_NE(fw::Sound::OpenFile(whole), nullptr);  // the uncut file itself is fine
 }
 
@@ -163,6 +167,33 @@ TEST_F(SoundFiles, SixtySecondsIsTheLimit) {
   fw::SoundRef exact = fw::Sound::OpenFile(WriteTone("minute.wav", fmt, 8000, 1, 60 * 8000), &why);
   ASSERT_NE(exact, nullptr) << why;
   EXPECT_NEAR(exact->DurationSeconds(), 60.0, 0.001);
+}
+
+TEST_F(SoundFiles, DecodingLetsTheBatonGo) {
+  // Long enough that the other thread, started just before, is surely queued
+  // for the baton by the time the decoding lets it go.
+  const int rate = fw::AudioOutput::SampleRate() / 2;
+  const std::string path =
+      WriteTone("long.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, rate, 2, 4 * rate);
+  std::atomic<bool> decoded{false}, ranWhileDecoding{false};
+  std::promise<void> queued;
+  std::thread other;
+  {
+    fw::BatonGuard hold;
+    other = std::thread([&] {
+      queued.set_value();
+      fw::Baton::Acquire();
+      ranWhileDecoding = !decoded;
+      fw::Baton::Release();
+    });
+    queued.get_future().wait();
+    EXPECT_NE(fw::Sound::OpenFile(path), nullptr);
+    decoded = true;
+    EXPECT_TRUE(fw::Baton::HeldByThisThread());
+  }
+  fw::BatonReleased letOtherFinish;
+  other.join();
+  EXPECT_TRUE(ranWhileDecoding);
 }
 
 TEST_F(SoundFiles, FromMemoryDecodesLikeAFileIncludingSilence) {
