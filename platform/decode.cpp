@@ -125,6 +125,10 @@ std::shared_ptr<const SampleData> Resample(std::vector<float> stereo, int fromRa
     return nullptr;
   }
   data->frames = src.output_frames_gen;
+  if (data->frames == 0) {  // shorter than half a frame at the output rate
+    SetWhy(whyNot, "the file holds no sound");
+    return nullptr;
+  }
   data->samples.resize(static_cast<size_t>(data->frames) * 2);
   data->samples.shrink_to_fit();
   return data;

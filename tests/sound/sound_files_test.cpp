@@ -128,8 +128,11 @@ TEST_F(SoundFiles, OtherRatesAreConvertedOnceWithTheirDuration) {
 TEST_F(SoundFiles, WhatIsNotASoundIsRefusedWithAReason) {
   { std::ofstream(Path("text.wav")) << "This is not a sound file at all, only some words.\n"; }
   std::ofstream(Path("nothing.wav")).close();
-  // A WAV with a header and no frames.
+  // A WAV with a header and no frames, and one whose only frame is too short
+  // to last one frame at the output rate.
   WriteTone("empty.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 44100, 1, 0);
+  WriteTone("instant.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 4 * fw::AudioOutput::SampleRate(), 1,
+            1);
   // A WAV cut inside its header, and one cut inside its samples.
   const std::string whole =
       WriteTone("whole.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 44100, 1, 44100);
@@ -141,8 +144,8 @@ TEST_F(SoundFiles, WhatIsNotASoundIsRefusedWithAReason) {
       WriteTone("whole.flac", SF_FORMAT_FLAC | SF_FORMAT_PCM_16, 44100, 1, 44100);
   fs::resize_file(flac, fs::file_size(flac) / 2);
 
-  for (const char* name : {"text.wav", "nothing.wav", "empty.wav", "cut_header.wav", "cut_data.wav",
-                           "whole.flac", "missing.wav"}) {
+  for (const char* name : {"text.wav", "nothing.wav", "empty.wav", "instant.wav", "cut_header.wav",
+                           "cut_data.wav", "whole.flac", "missing.wav"}) {
     SCOPED_TRACE(name);
     std::string why;
     EXPECT_EQ(fw::Sound::OpenFile(Path(name), &why), nullptr);
