@@ -1,0 +1,95 @@
+// libFuzzer target for opening sound files: the checks around libsndfile (the
+// 60-second limit, cut files, channel mapping) and the conversion to the
+// output rate. The first byte picks the output rate; the rest is the file,
+// decoded once from memory and once by path, and both must agree.
+#include <sndfile.h>
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "platform/decode.h"
+
+namespace {
+
+void Check(bool ok) {
+  if (!ok) std::abort();
+}
+
+// libsndfile is not instrumented, so what it made of a file is handed to
+// libFuzzer as extra features: the format, the channel count, the outcome and
+// each line of libsndfile's log with its numbers left out.
+__attribute__((used, section("__libfuzzer_extra_counters"))) uint8_t gFeatures[1 << 14];
+
+void Feature(uint32_t hash) { gFeatures[hash % sizeof gFeatures] = 1; }
+
+uint32_t Hash(const char* text, size_t size, uint32_t h = 2166136261u) {
+  for (size_t i = 0; i < size; ++i) {
+    const char c = text[i];
+    if (c >= '0' && c <= '9') continue;
+    h = (h ^ static_cast<uint8_t>(c)) * 16777619u;
+  }
+  return h;
+}
+
+void NoteWhatLibsndfileSaw(const std::string& path) {
+  SF_INFO info{};
+  SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
+  if (!file) return Feature(Hash(sf_strerror(nullptr), std::strlen(sf_strerror(nullptr))));
+  Feature(static_cast<uint32_t>(info.format) * 31u +
+          static_cast<uint32_t>(std::min(info.channels, 9)));
+  static char log[16384];
+  log[0] = 0;
+  sf_command(file, SFC_GET_LOG_INFO, log, sizeof log - 1);
+  for (const char* line = log; *line;) {
+    const char* end = std::strchr(line, '\n');
+    const size_t size = end ? static_cast<size_t>(end - line) : std::strlen(line);
+    Feature(Hash(line, size));
+    line += size + (end ? 1 : 0);
+  }
+  sf_close(file);
+}
+
+// The input as a file with a path, kept in memory.
+const std::string& WriteInput(const uint8_t* data, size_t size) {
+  static const int fd = memfd_create("fuzz_sound", 0);
+  static const std::string path = "/proc/self/fd/" + std::to_string(fd);
+  Check(fd >= 0 && ftruncate(fd, 0) == 0);
+  Check(pwrite(fd, data, size, 0) == static_cast<ssize_t>(size));
+  return path;
+}
+
+void CheckDecoded(const fw::SampleData* d, const std::string& why, int rate) {
+  if (!d) {
+    Feature(Hash(why.data(), why.size()));
+    Check(!why.empty());
+    return;
+  }
+  Check(d->sampleRate == rate && d->frames >= 1);
+  Check(d->samples.size() == static_cast<size_t>(d->frames) * 2);
+  Check(static_cast<double>(d->frames) <= fw::kMaxSoundSeconds * rate + 16);
+  for (float s : d->samples) Check(std::isfinite(s));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size < 2) return 0;
+  static constexpr int kRates[] = {44100, 48000, 22050, 96000};
+  const int rate = kRates[data[0] % 4];
+  const std::string& path = WriteInput(data + 1, size - 1);
+  NoteWhatLibsndfileSaw(path);
+
+  std::string whyMemory, whyFile;
+  const auto fromMemory = fw::DecodeMemory(data + 1, size - 1, rate, &whyMemory);
+  CheckDecoded(fromMemory.get(), whyMemory, rate);
+  const auto fromFile = fw::DecodeFile(path, rate, &whyFile);
+  CheckDecoded(fromFile.get(), whyFile, rate);
+  Check(!fromMemory == !fromFile);
+  if (fromMemory) Check(fromMemory->samples == fromFile->samples);
+  return 0;
+}
