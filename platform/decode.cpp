@@ -28,8 +28,9 @@ sf_count_t MemLength(void* user) { return static_cast<MemoryFile*>(user)->size; 
 sf_count_t MemSeek(sf_count_t offset, int whence, void* user) {
   auto* m = static_cast<MemoryFile*>(user);
   sf_count_t base = whence == SEEK_SET ? 0 : whence == SEEK_CUR ? m->pos : m->size;
-  sf_count_t to = base + offset;
-  if (to < 0 || to > m->size) return -1;
+  sf_count_t to = 0;
+  // Past the end is allowed, as in a file: reads there find nothing.
+  if (__builtin_add_overflow(base, offset, &to) || to < 0) return -1;
   m->pos = to;
   return m->pos;
 }

@@ -187,6 +187,19 @@ TEST_F(SoundFiles, FromMemoryDecodesLikeAFileIncludingSilence) {
   EXPECT_FALSE(why.empty());
   EXPECT_EQ(fw::Sound::FromMemory(nullptr, 0, &why), nullptr);
   EXPECT_EQ(fw::Sound::FromMemory(bytes.data(), 40, &why), nullptr);  // cut header
+
+  // A chunk said to run far past the end: as a file the reader seeks past the
+  // end and finds nothing more, so the memory copy must refuse it too.
+  const std::string w64 =
+      WriteTone("long_chunk.w64", SF_FORMAT_W64 | SF_FORMAT_PCM_16, 22050, 1, 64);
+  std::fstream patch(w64, std::ios::in | std::ios::out | std::ios::binary);
+  patch.seekp(56);  // the size of the format chunk, after the header's 40 bytes and its own marker
+  patch.write("\0\0\0\x10\0\0\0\0", 8);
+  patch.close();
+  std::ifstream patched(w64, std::ios::binary);
+  bytes.assign(std::istreambuf_iterator<char>(patched), std::istreambuf_iterator<char>());
+  EXPECT_EQ(fw::Sound::OpenFile(w64), nullptr);
+  EXPECT_EQ(fw::Sound::FromMemory(bytes.data(), bytes.size()), nullptr);
 }
 
 }  // namespace
