@@ -62,6 +62,14 @@ bool LogSaysTruncated(SNDFILE* file) {
   return false;
 }
 
+// A float file may hold anything: non-finite samples become silence, and
+// samples are held to 60 dB past full scale, far beyond any real sound yet far
+// enough from the float limit that conversion and mixing cannot overflow.
+float Tame(float sample) {
+  constexpr float kLoudest = 1000.0f;
+  return std::isfinite(sample) ? std::clamp(sample, -kLoudest, kLoudest) : 0.0f;
+}
+
 // Reads every frame as stereo float; mono is doubled, channels past the
 // second are dropped.
 bool ReadStereo(SNDFILE* file, const SF_INFO& info, std::vector<float>* stereo,
@@ -79,8 +87,8 @@ bool ReadStereo(SNDFILE* file, const SF_INFO& info, std::vector<float>* stereo,
     if (got <= 0) break;
     for (sf_count_t i = 0; i < got; ++i) {
       const float* frame = &chunk[static_cast<size_t>(i * channels)];
-      const float left = std::isfinite(frame[0]) ? frame[0] : 0.0f;
-      const float right = channels == 1 ? left : std::isfinite(frame[1]) ? frame[1] : 0.0f;
+      const float left = Tame(frame[0]);
+      const float right = channels == 1 ? left : Tame(frame[1]);
       stereo->push_back(left);
       stereo->push_back(right);
     }

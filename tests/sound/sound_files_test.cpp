@@ -125,6 +125,20 @@ TEST_F(SoundFiles, OtherRatesAreConvertedOnceWithTheirDuration) {
   }
 }
 
+TEST_F(SoundFiles, SamplesNearTheFloatLimitStayFiniteThroughConversion) {
+  // A square wave at the float limit: converting it overshoots the limit.
+  SF_INFO info{22050 / 4, 22050, 1, SF_FORMAT_WAV | SF_FORMAT_FLOAT, 0, 0};
+  SNDFILE* f = sf_open(Path("loud.wav").c_str(), SFM_WRITE, &info);
+  ASSERT_NE(f, nullptr);
+  std::vector<float> square(22050 / 4);
+  for (size_t i = 0; i < square.size(); ++i) square[i] = (i / 2) % 2 ? -3.4e38f : 3.4e38f;
+  sf_writef_float(f, square.data(), static_cast<sf_count_t>(square.size()));
+  sf_close(f);
+  fw::SoundRef s = fw::Sound::OpenFile(Path("loud.wav"));
+  ASSERT_NE(s, nullptr);
+  for (float x : s->Data()->samples) ASSERT_TRUE(std::isfinite(x));
+}
+
 TEST_F(SoundFiles, WhatIsNotASoundIsRefusedWithAReason) {
   { std::ofstream(Path("text.wav")) << "This is not a sound file at all, only some words.\n"; }
   std::ofstream(Path("nothing.wav")).close();
