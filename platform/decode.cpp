@@ -77,8 +77,9 @@ bool ReadStereo(SNDFILE* file, const SF_INFO& info, std::vector<float>* stereo,
   const int channels = info.channels;
   const sf_count_t maxFrames =
       static_cast<sf_count_t>(kMaxSoundSeconds * static_cast<double>(info.samplerate));
+  // No room is reserved from the stated length: a few bytes of header could
+  // claim hundreds of megabytes. Memory grows only with the frames decoded.
   const bool knownLength = info.frames > 0 && info.frames < SF_COUNT_MAX;
-  if (knownLength) stereo->reserve(static_cast<size_t>(info.frames) * 2);
   constexpr sf_count_t kChunk = 4096;
   std::vector<float> chunk(static_cast<size_t>(kChunk * channels));
   sf_count_t total = 0;
@@ -152,6 +153,13 @@ std::shared_ptr<const SampleData> DecodeOpen(SNDFILE* file, const SF_INFO& info,
   } closer{file};
   if (info.channels < 1 || info.samplerate < 1 || info.frames == 0) {
     SetWhy(whyNot, "the file holds no sound");
+    return nullptr;
+  }
+  // The 60-second limit bounds memory only with the rate bounded too; a few
+  // bytes of compressed silence can decode to a minute at any stated rate.
+  constexpr int kFastestRate = 384000;
+  if (info.samplerate > kFastestRate) {
+    SetWhy(whyNot, "its sample rate is above 384000 Hz");
     return nullptr;
   }
   const bool knownLength = info.frames < SF_COUNT_MAX;

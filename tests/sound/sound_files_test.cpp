@@ -147,6 +147,8 @@ TEST_F(SoundFiles, WhatIsNotASoundIsRefusedWithAReason) {
   WriteTone("empty.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 44100, 1, 0);
   WriteTone("instant.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 4 * fw::AudioOutput::SampleRate(), 1,
             1);
+  // A rate no sound is recorded at: a minute of it would not fit in memory.
+  WriteTone("fast.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 768000, 1, 64);
   // A WAV cut inside its header, and one cut inside its samples.
   const std::string whole =
       WriteTone("whole.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 44100, 1, 44100);
@@ -158,8 +160,8 @@ TEST_F(SoundFiles, WhatIsNotASoundIsRefusedWithAReason) {
       WriteTone("whole.flac", SF_FORMAT_FLAC | SF_FORMAT_PCM_16, 44100, 1, 44100);
   fs::resize_file(flac, fs::file_size(flac) / 2);
 
-  for (const char* name : {"text.wav", "nothing.wav", "empty.wav", "instant.wav", "cut_header.wav",
-                           "cut_data.wav", "whole.flac", "missing.wav"}) {
+  for (const char* name : {"text.wav", "nothing.wav", "empty.wav", "instant.wav", "fast.wav",
+                           "cut_header.wav", "cut_data.wav", "whole.flac", "missing.wav"}) {
     SCOPED_TRACE(name);
     std::string why;
     EXPECT_EQ(fw::Sound::OpenFile(Path(name), &why), nullptr);
