@@ -3,9 +3,9 @@
 // output rate. The first byte picks the output rate; the rest is the file,
 // decoded once from memory and once by path, and both must agree.
 #include <sndfile.h>
-#include <sys/mman.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdint>
@@ -62,13 +62,16 @@ void NoteWhatLibsndfileSaw(const std::string& path) {
   sf_close(file);
 }
 
-// The input as a file with a path, kept in memory.
+// The input as an ordinary file, rewritten for each input and removed at exit.
 const std::string& WriteInput(const uint8_t* data, size_t size) {
-  static const int fd = memfd_create("fuzz_sound", 0);
-  static const std::string path = "/proc/self/fd/" + std::to_string(fd);
-  Check(fd >= 0 && ftruncate(fd, 0) == 0);
-  Check(pwrite(fd, data, size, 0) == static_cast<ssize_t>(size));
-  return path;
+  static struct TempFile {
+    std::string path = "/tmp/fuzz_sound_XXXXXX";
+    int fd = mkstemp(path.data());
+    ~TempFile() { unlink(path.c_str()); }
+  } file;
+  Check(file.fd >= 0 && ftruncate(file.fd, 0) == 0);
+  Check(pwrite(file.fd, data, size, 0) == static_cast<ssize_t>(size));
+  return file.path;
 }
 
 void CheckDecoded(const fw::SampleData* d, const std::string& why, int rate) {

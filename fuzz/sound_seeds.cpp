@@ -1,7 +1,8 @@
-// Writes the seed corpus of fuzz_sound into the folder given: tiny sound files
-// of every kind libsndfile writes (those it cannot are left out), each behind the byte that picks
-// the output rate, plus files at and past the 60-second limit that stay small because their sample
-// rate is low or their samples are silent and compressed.
+// Writes the seed corpus of fuzz_sound into the folder given: tiny sound
+// files of every kind libsndfile writes (those it cannot are left out), each
+// behind the byte that picks the output rate, plus files at and past the
+// 60-second limit that stay small because their rate is low or their samples
+// are silent and compressed.
 #include <sndfile.h>
 
 #include <cmath>
