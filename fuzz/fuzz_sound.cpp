@@ -62,11 +62,16 @@ void NoteWhatLibsndfileSaw(const std::string& path) {
   sf_close(file);
 }
 
-// The input as an ordinary file, rewritten for each input and removed at exit.
+// The input as an ordinary file, rewritten for each input and removed at exit;
+// in memory where /dev/shm allows, since rewriting a file on disk this often
+// waits on the disk.
 const std::string& WriteInput(const uint8_t* data, size_t size) {
   static struct TempFile {
-    std::string path = "/tmp/fuzz_sound_XXXXXX";
+    std::string path = "/dev/shm/fuzz_sound_XXXXXX";
     int fd = mkstemp(path.data());
+    TempFile() {
+      if (fd < 0) fd = mkstemp((path = "/tmp/fuzz_sound_XXXXXX").data());
+    }
     ~TempFile() { unlink(path.c_str()); }
   } file;
   Check(file.fd >= 0 && ftruncate(file.fd, 0) == 0);
