@@ -17,25 +17,39 @@ std::string_view Trim(std::string_view s) {
   return s;
 }
 
+enum class Whole { kYes, kNot, kOutOfRange };
+
 // A whole decimal number (optional "-", digits) within the Integer range,
 // blanks around it allowed: a hand-edited file may hold line ends.
-bool ParseWhole(std::string_view piece, int& value) {
+Whole ParseWhole(std::string_view piece, int& value) {
   std::string_view s = Trim(piece);
   bool negative = false;
   if (!s.empty() && s.front() == '-') {
     negative = true;
     s.remove_prefix(1);
   }
-  if (s.empty()) return false;
+  if (s.empty()) return Whole::kNot;
+  const int64_t limit = negative ? -int64_t{INT32_MIN} : INT32_MAX;
   int64_t v = 0;
+  bool beyond = false;  // read on: a letter further on still makes it no number
   for (char c : s) {
-    if (c < '0' || c > '9') return false;
-    v = v * 10 + (c - '0');
-    if (v > INT32_MAX) return false;
+    if (c < '0' || c > '9') return Whole::kNot;
+    if (!beyond) v = v * 10 + (c - '0');
+    beyond = beyond || v > limit;
   }
+  if (beyond) return Whole::kOutOfRange;
   value = static_cast<int>(negative ? -v : v);
-  return true;
+  return Whole::kYes;
 }
+
+// What is wrong with a piece that did not read as a whole number.
+std::string WhatIsWrong(Whole w) {
+  return w == Whole::kOutOfRange ? "is a whole number beyond -2147483648 to 2147483647"
+                                 : "is not a whole number";
+}
+
+// Longer than any label shows: such a text only slows every repaint down.
+constexpr size_t kLongestText = 64;
 
 // Shows a piece of a file in a message: short, one line.
 std::string Quote(std::string_view piece) {
@@ -96,21 +110,35 @@ bool ReadBank(std::string_view text, BankValues& out, std::string& why) {
   v.tempo = std::string(Trim(pieces[0]));
   v.mode = std::string(pieces[1]);
   v.swing = std::string(Trim(pieces[2]));
+  const struct {
+    const char* what;
+    const std::string& text;
+  } texts[] = {{"tempo", v.tempo}, {"interval mode", v.mode}, {"swing level", v.swing}};
+  for (const auto& t : texts) {
+    if (t.text.size() > kLongestText) {
+      why = std::string("its ") + t.what + " " + Quote(t.text) + " is longer than " +
+            fw::Str(static_cast<int>(kLongestText)) + " characters.";
+      return false;
+    }
+  }
   int number = 0;
-  if (!ParseWhole(pieces[0], number) || number < 1) {
-    why = "its tempo " + Quote(pieces[0]) + " is not a whole number of 1 or more.";
+  Whole read = ParseWhole(pieces[0], number);
+  if (read != Whole::kYes || number < 1) {
+    why = "its tempo " + Quote(pieces[0]) + " " +
+          (read == Whole::kOutOfRange ? WhatIsWrong(read) : "is not a whole number of 1 or more") +
+          ".";
     return false;
   }
   // A swing level beyond the arrows' 0..8 keeps the previous swing factors and
   // draws no gaps; it needs only to be a number.
-  if (!ParseWhole(pieces[2], number)) {
-    why = "its swing level " + Quote(pieces[2]) + " is not a whole number.";
+  if (read = ParseWhole(pieces[2], number); read != Whole::kYes) {
+    why = "its swing level " + Quote(pieces[2]) + " " + WhatIsWrong(read) + ".";
     return false;
   }
   size_t pos = 3;
   for (int row = 1; row <= 10; ++row) {
     for (int k = 0; k < 2; ++k, ++pos) {
-      if (!ParseWhole(pieces[pos], number) || number < 0 || number > 255) {
+      if (ParseWhole(pieces[pos], number) != Whole::kYes || number < 0 || number > 255) {
         why = "the pan colour of row " + fw::Str(row) + " holds " + Quote(pieces[pos]) +
               ", which is not a whole number from 0 to 255.";
         return false;
@@ -122,14 +150,14 @@ bool ReadBank(std::string_view text, BankValues& out, std::string& why) {
     for (int r = 0; r < kRows; ++r) {
       for (int s = 0; s < kSteps; ++s) {
         int hit = 0, vel = 0;
-        if (!ParseWhole(pieces[pos], hit)) {
-          why =
-              CellName(p, r, s) + " holds " + Quote(pieces[pos]) + ", which is not a whole number.";
+        if (read = ParseWhole(pieces[pos], hit); read != Whole::kYes) {
+          why = CellName(p, r, s) + " holds " + Quote(pieces[pos]) + ", which " +
+                WhatIsWrong(read) + ".";
           return false;
         }
-        if (!ParseWhole(pieces[pos + 1], vel)) {
+        if (read = ParseWhole(pieces[pos + 1], vel); read != Whole::kYes) {
           why = "the velocity of " + CellName(p, r, s) + " is " + Quote(pieces[pos + 1]) +
-                ", which is not a whole number.";
+                ", which " + WhatIsWrong(read) + ".";
           return false;
         }
         if (r == 0 && s == 0 && (hit < 1 || hit > 4)) {

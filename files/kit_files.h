@@ -14,17 +14,17 @@ namespace files {
 void LoadKitFile(Window1& w, const fw::FolderItem& kitFile);
 
 // Writes the current kit into the folder named by the kit name inside
-// `parent`: the folder, a copy of each row's sound file, then the kit file.
-// A row name that a kit file cannot hold stops it before anything is written.
-// Every failure is reported with a message; returns whether all was written.
+// `parent`: the folder, a copy of each row's sound file and the kit file, all
+// or nothing. What CheckedKitFolder refuses stops it before anything is
+// written; a step that still fails removes what this save made (a kit folder
+// it was replacing stays). Every failure is reported with a message; returns
+// whether all was written.
 bool WriteKitFolder(Window1& w, const fw::FolderItem& parent);
 
-// Whether every row name can stand in a kit file (none holds a "*"); tells the
-// user which one cannot.
-bool RowNamesFitAKitFile(const Window1& w);
-
-// The kit name as a folder name inside `parent`, or nullptr after telling the
-// user why the name cannot be used.
-fw::FolderItemRef KitFolderFor(const Window1& w, const fw::FolderItem& parent);
+// The kit folder the kit would be saved as inside `parent`, or nullptr after
+// telling the user why it cannot be: a kit name that is no folder name or is
+// too long, a row name a kit file cannot hold, a sound file that cannot be
+// read, two different sound files of one name.
+fw::FolderItemRef CheckedKitFolder(const Window1& w, const fw::FolderItem& parent);
 
 }  // namespace files

@@ -30,6 +30,8 @@ void LoadKitFile(Window1& w, const fw::FolderItem& kitFile) {
     if (!fw::TextEquals(label.Text(), "Empty")) {
       // Child refuses names that would lead out of the folder ("..", "a/b").
       auto item = folder ? folder->Child(label.Text()) : nullptr;
+      // The playback thread runs while the sound decodes; it changes nothing
+      // this loop reads.
       auto sound = item ? item->OpenAsSound() : nullptr;
       if (sound) {
         w.S(row) = sound;

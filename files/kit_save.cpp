@@ -1,4 +1,8 @@
 // Kit save, new kit and the kit-name field.
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "app/assets.h"
 #include "engine/window1.h"
 #include "files/kit_files.h"
@@ -11,19 +15,10 @@
 
 namespace files {
 
-fw::FolderItemRef KitFolderFor(const Window1& w, const fw::FolderItem& parent) {
-  const std::string name = w.KitName1().Text();
-  // Child gives no item for a name that is empty, "." or "..", or holds a "/":
-  // such a name would not stay inside the chosen folder.
-  auto folder = parent.Child(name);
-  if (!folder) {
-    fw::MsgBox("The kit name \"" + name +
-               "\" can't be used as a folder name: choose a name that is not empty, \".\" or "
-               "\"..\" and holds no \"/\".");
-  }
-  return folder;
-}
+namespace {
 
+// Whether every row name can stand in a kit file (none holds a "*"); tells the
+// user which one cannot.
 bool RowNamesFitAKitFile(const Window1& w) {
   for (int row = 1; row <= 10; ++row) {
     const std::string& name = w.StaticText3(row).Text();
@@ -38,22 +33,46 @@ bool RowNamesFitAKitFile(const Window1& w) {
   return true;
 }
 
-bool WriteKitFolder(Window1& w, const fw::FolderItem& parent) {
-  auto folder = KitFolderFor(w, parent);
-  if (!folder || !RowNamesFitAKitFile(w)) return false;
-  const std::string name = w.KitName1().Text();
-  if (!folder->CreateAsFolder()) {
-    fw::MsgBox("The kit folder \"" + name + "\" could not be created: " + folder->LastError() +
-               ".");
-    return false;
-  }
-  std::string failedCopies;
+// Whether every row's sound file can be read, and no two rows hold different
+// files of one name: a kit folder holds one file of a name, so the second
+// copy would silently take the place of the first.
+bool SoundsFitOneFolder(const Window1& w) {
   for (int row = 1; row <= 10; ++row) {
-    if (const auto& item = w.SoundItem(row)) {
-      if (!item->CopyFileTo(folder)) {
-        if (!failedCopies.empty()) failedCopies += ", ";
-        failedCopies += item->Name();
+    const auto& item = w.SoundItem(row);
+    if (!item) continue;
+    if (!item->ReadableFile()) {
+      fw::MsgBox("The kit can't be saved: the sound file of row " + fw::Str(row) + ", \"" +
+                 item->Name() + "\", is missing or can't be read.");
+      return false;
+    }
+    for (int later = row + 1; later <= 10; ++later) {
+      const auto& other = w.SoundItem(later);
+      if (other && other->Name() == item->Name() && !other->SameFileAs(*item)) {
+        fw::MsgBox("The kit can't be saved: rows " + fw::Str(row) + " and " + fw::Str(later) +
+                   " hold different sound files named \"" + item->Name() +
+                   "\", and a kit folder can hold only one file of a name.");
+        return false;
       }
+    }
+  }
+  return true;
+}
+
+// Copies the rows' sounds into the folder and writes the kit file beside
+// them, all put in place at once; the reason when any of it fails.
+std::string WriteKitFiles(Window1& w, const fw::FolderItem& folder) {
+  fw::WriteBatch batch;
+  // A name met again is the same file (SoundsFitOneFolder): one copy serves.
+  std::vector<std::string> copied;
+  for (int row = 1; row <= 10; ++row) {
+    const auto& item = w.SoundItem(row);
+    if (item && std::find(copied.begin(), copied.end(), item->Name()) == copied.end()) {
+      auto copy = folder.Child(item->Name());
+      if (!copy || !batch.AddCopy(*item, *copy)) {
+        return "the sound of row " + fw::Str(row) + ", \"" + item->Name() +
+               "\", could not be copied: " + (copy ? batch.LastError() : folder.LastError()) + ".";
+      }
+      copied.push_back(item->Name());
     }
     fw::YieldToNextThread();
   }
@@ -62,23 +81,55 @@ bool WriteKitFolder(Window1& w, const fw::FolderItem& parent) {
     names[row - 1] = w.StaticText3(row).Text();
     fw::YieldToNextThread();
   }
-  auto kitFile = folder->Child(name + ".trk");
-  std::string why;
-  if (!kitFile) {
-    why = "the name is not a file name.";
-  } else if (WriteTextFile(*kitFile, kit::WriteKitFile(names), why)) {
-    why.clear();
+  const std::string fileName = w.KitName1().Text() + ".trk";
+  auto kitFile = folder.Child(fileName);
+  if (!kitFile || !batch.AddBytes(*kitFile, kit::WriteKitFile(names)))
+    return "the kit file \"" + fileName +
+           "\" could not be written: " + (kitFile ? batch.LastError() : folder.LastError()) + ".";
+  if (!batch.Commit()) return "its files could not be put in place: " + batch.LastError() + ".";
+  return {};
+}
+
+}  // namespace
+
+fw::FolderItemRef CheckedKitFolder(const Window1& w, const fw::FolderItem& parent) {
+  const std::string name = w.KitName1().Text();
+  // Child gives no item for a name that is empty, "." or "..", or holds a "/":
+  // such a name would not stay inside the chosen folder.
+  auto folder = parent.Child(name);
+  if (!folder) {
+    fw::MsgBox("The kit name \"" + name +
+               "\" can't be used as a folder name: choose a name that is not empty, \".\" or "
+               "\"..\" and holds no \"/\".");
+    return nullptr;
   }
-  if (!why.empty()) {
-    fw::MsgBox("The kit file \"" + name + ".trk\" could not be saved: " + why);
-    return false;
+  const size_t longest = parent.MaxNameBytes();
+  if (name.size() + 4 > longest) {
+    fw::MsgBox("The kit name is too long: with \".trk\" added it must fit in a file name of " +
+               fw::Str(static_cast<long long>(longest)) + " bytes, and it has " +
+               fw::Str(static_cast<long long>(name.size())) + ".");
+    return nullptr;
   }
-  if (!failedCopies.empty()) {
-    fw::MsgBox("The kit was saved, but these sounds could not be copied into it: " + failedCopies +
+  if (!RowNamesFitAKitFile(w) || !SoundsFitOneFolder(w)) return nullptr;
+  return folder;
+}
+
+bool WriteKitFolder(Window1& w, const fw::FolderItem& parent) {
+  auto folder = CheckedKitFolder(w, parent);
+  if (!folder) return false;
+  const std::string name = w.KitName1().Text();
+  const bool isNew = !folder->Directory();
+  if (!folder->CreateAsFolder()) {
+    fw::MsgBox("The kit folder \"" + name + "\" could not be created: " + folder->LastError() +
                ".");
     return false;
   }
-  return true;
+  const std::string why = WriteKitFiles(w, *folder);
+  if (why.empty()) return true;
+  // What this save made goes again; a kit folder it was replacing stays.
+  if (isNew) folder->Delete();
+  fw::MsgBox("The kit \"" + name + "\" could not be saved: " + why);
+  return false;
 }
 
 }  // namespace files
@@ -92,8 +143,8 @@ bool Window1::KitSave_MouseDown(fw::Control&, int, int) {
   SaveTo = fw::ShowSelectFolderDialog(o);
   if (!SaveTo) return false;
   fw::FolderItemRef parent = SaveTo;
-  auto folder = files::KitFolderFor(*this, *parent);
-  if (!folder || !files::RowNamesFitAKitFile(*this)) return false;
+  auto folder = files::CheckedKitFolder(*this, *parent);
+  if (!folder) return false;
   if (folder->Exists()) {
     wSaveReplace::Instance().Show();
     return false;

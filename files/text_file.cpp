@@ -14,17 +14,8 @@ std::string Sentence(std::string text) {
 
 bool ReadTextFile(const fw::FolderItem& item, size_t maxBytes, std::string& text,
                   std::string& why) {
+  // A folder, pipe or device is refused by the open itself.
   std::error_code ec;
-  if (std::filesystem::is_directory(item.Path(), ec)) {
-    why = "it is a folder.";
-    return false;
-  }
-  // A pipe or a device would block or never end.
-  if (std::filesystem::exists(item.Path(), ec) &&
-      !std::filesystem::is_regular_file(item.Path(), ec)) {
-    why = "it is not a regular file.";
-    return false;
-  }
   const auto size = std::filesystem::file_size(item.Path(), ec);
   if (!ec && size > maxBytes) {
     why = "it is too large (" + std::to_string(size / 1024) + " KB).";
@@ -52,7 +43,7 @@ bool WriteTextFile(const fw::FolderItem& item, const std::string& text, std::str
   }
   const bool wrote = out->Write(text);
   if (!out->Close() || !wrote) {
-    why = "writing it failed (is the disk full or write-protected?).";
+    why = "writing it failed: " + Sentence(out->LastError());
     return false;
   }
   return true;

@@ -24,7 +24,8 @@ bool Window1::StaticText3_MouseDown(fw::Control& me, int, int) {
   fw::SoundRef sound = item->OpenAsSound();
   if (!sound) {
     // The row keeps the sound it had: every row always holds a playable one.
-    fw::MsgBox("\"" + item->Name() + "\" is not a sound file Taktora can play.");
+    fw::MsgBox("\"" + item->Name() +
+               "\" is not a sound file Taktora can play: " + item->LastError() + ".");
     return false;
   }
   SoundItem(k) = item;

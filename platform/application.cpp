@@ -14,6 +14,7 @@
 #include <map>
 
 #include "platform/detail.h"
+#include "platform/guarded.h"
 #include "platform/qt_widgets.h"
 #include "platform/testing.h"
 #include "platform/window.h"
@@ -103,7 +104,7 @@ bool CanRun(const std::string& name, bool isQuit) {
 bool RunMenuItem(const std::string& name, bool isQuit) {
   if (const std::function<bool()>* handler = HandlerFor(name)) {
     std::function<bool()> h = *handler;  // the handler may change the bindings
-    h();
+    detail::DeliverGuarded("carrying out the menu item " + name, h);
     return true;
   }
   if (isQuit) {

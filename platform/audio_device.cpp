@@ -69,6 +69,12 @@ bool AudioDevice::Open(Mixer* mixer, std::string* why) {
   return true;
 }
 
+bool AudioDevice::IsLost() const {
+  // SDL stops an open, unpaused device only when it goes away; it keeps
+  // calling back, into nothing.
+  return device_ != 0 && SDL_GetAudioDeviceStatus(device_) == SDL_AUDIO_STOPPED;
+}
+
 void AudioDevice::Close() {
   if (device_ != 0) {
     SDL_CloseAudioDevice(device_);  // waits for a running callback

@@ -9,12 +9,23 @@
 
 namespace fw {
 
-class AudioDevice {
+// What the output needs of a device: open it, pulling the mixer from then on,
+// and tell when it has gone away (unplugged). Destroying it closes it, after
+// which it pulls no more.
+class OutputDevice {
+ public:
+  virtual ~OutputDevice() = default;
+  // False with the reason in *why.
+  virtual bool Open(Mixer* mixer, std::string* why) = 0;
+  virtual bool IsLost() const = 0;
+};
+
+class AudioDevice : public OutputDevice {
  public:
   static constexpr int kBlockFrames = MixerPuller::kBlockFrames;
 
   AudioDevice() = default;
-  ~AudioDevice() { Close(); }
+  ~AudioDevice() override { Close(); }
   AudioDevice(const AudioDevice&) = delete;
   AudioDevice& operator=(const AudioDevice&) = delete;
 
@@ -22,10 +33,10 @@ class AudioDevice {
   static int PreferredRate();
 
   // Opens the default device, float stereo at the mixer's rate, and starts
-  // pulling. False with the reason in *why.
-  bool Open(Mixer* mixer, std::string* why);
+  // pulling.
+  bool Open(Mixer* mixer, std::string* why) override;
+  bool IsLost() const override;
   void Close();
-  bool IsOpen() const { return device_ != 0; }
 
  private:
   static void Callback(void* user, uint8_t* stream, int len);

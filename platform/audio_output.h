@@ -7,10 +7,14 @@
 // (so code that never plays needs no device), or explicitly here.
 #pragma once
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace fw {
+
+class OutputDevice;
 
 // What a capture sink recorded. Output frame f sounds at clock moment
 // startMicros + f * 1e6 / sampleRate; samples begin at frame firstFrame.
@@ -26,6 +30,10 @@ class AudioOutput {
  public:
   // Opens the default sound device. When there is none, says so once on
   // stderr and runs silent (returns false). Does nothing while running.
+  // From then on a device that goes away (unplugged) is noticed within half
+  // a second; the default one is opened instead, and while there is none the
+  // output runs silent and tries again every few seconds, with a line on
+  // stderr when the device is lost and when it is back.
   static bool Start();
   // Instead of the device: a sink that pulls the mixer on an absolute clock
   // schedule and writes what it gets to a 32-bit float WAV file or to memory.
@@ -45,8 +53,15 @@ class AudioOutput {
   static double LatencyMicroseconds();
   // True while the device or a capture sink pulls the mixer.
   static bool IsRunning();
-  // True when output was wanted but no device could be opened.
+  // True while the device is wanted and none is open.
   static bool IsSilent();
 };
+
+namespace testing {
+// Devices come from `make` instead of the sound system (an empty function
+// restores it); a lost device is noticed within pollMs and a new one tried
+// every retryMs while there is none.
+void SetOutputDevices(std::function<std::unique_ptr<OutputDevice>()> make, int pollMs, int retryMs);
+}  // namespace testing
 
 }  // namespace fw

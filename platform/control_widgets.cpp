@@ -1,5 +1,6 @@
 // The widgets behind the controls: painting, and mouse events turned into the
 // program's control events.
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -15,14 +16,6 @@ QColor Mix(const QColor& a, const QColor& b) {
   return QColor((a.red() + b.red()) / 2, (a.green() + b.green()) / 2, (a.blue() + b.blue()) / 2);
 }
 
-// The text of a label as drawn: a carriage return breaks the line.
-QString DisplayText(const std::string& text) {
-  QString s = ToQString(text);
-  s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-  return s;
-}
-
 Qt::Alignment HorizontalAlignment(int code) {
   switch (code) {
     case 1:
@@ -36,6 +29,32 @@ Qt::Alignment HorizontalAlignment(int code) {
 }
 
 }  // namespace
+
+QString DisplayText(const std::string& text) {
+  QString s = ToQString(text);
+  s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return s;
+}
+
+int WidestLine(const QFont& font, const QString& text) {
+  const QFontMetrics metrics(font);
+  int widest = 0;
+  for (const QString& line : text.split(QLatin1Char('\n')))
+    widest = std::max(widest, metrics.horizontalAdvance(line));
+  return widest;
+}
+
+QFont LabelFont(const Control::Impl& d, const QString& text) {
+  QFont font = d.font;
+  if (d.multiline) return font;
+  // The desktop's face can be wider than the one the layout was drawn for; a
+  // line is set closer, a tenth of a pixel at a time, rather than cut. Half a
+  // pixel is as close as letters go and stay apart.
+  for (int tenths = 1; tenths <= 5 && WidestLine(font, text) > d.width; ++tenths)
+    font.setLetterSpacing(QFont::AbsoluteSpacing, -0.1 * tenths);
+  return font;
+}
 
 // ---- Events of a control.
 
@@ -190,11 +209,12 @@ void ControlSurface::PaintCanvas(QPainter& p) {
 void ControlSurface::PaintStaticText(QPainter& p) {
   QColor color = ToQColor(impl_->textColor);
   if (!isEnabled() && impl_->win) color = Mix(color, impl_->win->impl().EraseColor());
-  p.setFont(impl_->font);
+  const QString text = DisplayText(impl_->text);
+  p.setFont(LabelFont(*impl_, text));
   p.setPen(color);
   int flags = static_cast<int>(HorizontalAlignment(impl_->align)) | Qt::AlignTop;
   if (impl_->multiline) flags |= Qt::TextWordWrap;
-  p.drawText(rect(), flags, DisplayText(impl_->text));
+  p.drawText(rect(), flags, text);
 }
 
 void ControlSurface::PaintOval(QPainter& p) {

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/guarded.h"
 #include "platform/painter_graphics.h"
 #include "platform/qt_widgets.h"
 
@@ -140,7 +141,25 @@ void Control::Refresh(bool /*eraseBackground*/) {
   }
 }
 
+namespace {
+// The handler with every call guarded (platform/guarded.h).
+template <class R, class... A>
+std::function<R(Control&, A...)> Guarded(std::string_view event, std::function<R(Control&, A...)> h,
+                                         bool quiet = false) {
+  if (!h) return h;
+  return [event = std::string(event), h = std::move(h), quiet](Control& me, A... a) -> R {
+    try {
+      return h(me, a...);
+    } catch (...) {
+      detail::ReportEscaped("handling the " + event + " of " + me.Name(), quiet);
+      if constexpr (!std::is_void_v<R>) return R{};
+    }
+  };
+}
+}  // namespace
+
 void Control::InstallEventHandler(std::string_view event, PlainHandler h) {
+  h = Guarded(event, std::move(h));
   if (event == "Open")
     impl_->onOpen = std::move(h);
   else if (event == "Action")
@@ -152,14 +171,15 @@ void Control::InstallEventHandler(std::string_view event, PlainHandler h) {
 }
 void Control::InstallEventHandler(std::string_view event, PaintHandler h) {
   if (event == "Paint") {
-    impl_->onPaint = std::move(h);
+    impl_->onPaint = Guarded(event, std::move(h), /*quiet=*/true);
     if (impl_->widget) impl_->widget->update();
   }
 }
 void Control::InstallEventHandler(std::string_view event, MouseDownHandler h) {
-  if (event == "MouseDown") impl_->onMouseDown = std::move(h);
+  if (event == "MouseDown") impl_->onMouseDown = Guarded(event, std::move(h));
 }
 void Control::InstallEventHandler(std::string_view event, MouseHandler h) {
+  h = Guarded(event, std::move(h));
   if (event == "MouseDrag")
     impl_->onMouseDrag = std::move(h);
   else if (event == "MouseUp")
@@ -285,8 +305,11 @@ EditField::EditField() : Control(MakeImpl(ControlKind::EditField)) {
   impl_->SyncAppearance();
 }
 std::string EditField::Text() const {
-  if (auto* e = qobject_cast<QLineEdit*>(impl_->widget.data())) return e->text().toStdString();
-  return impl_->text;
+  // A text set from a file name may not be UTF-8, and the field shows it with
+  // stand-in characters: until the user changes it, it stays the bytes it was.
+  auto* e = qobject_cast<QLineEdit*>(impl_->widget.data());
+  if (!e || e->text() == ToQString(impl_->text)) return impl_->text;
+  return e->text().toStdString();
 }
 void EditField::SetText(std::string_view s) {
   impl_->text = std::string(s);

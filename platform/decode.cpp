@@ -9,6 +9,8 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/regular_file.h"
+
 namespace fw {
 namespace {
 
@@ -28,8 +30,9 @@ sf_count_t MemLength(void* user) { return static_cast<MemoryFile*>(user)->size; 
 sf_count_t MemSeek(sf_count_t offset, int whence, void* user) {
   auto* m = static_cast<MemoryFile*>(user);
   sf_count_t base = whence == SEEK_SET ? 0 : whence == SEEK_CUR ? m->pos : m->size;
-  sf_count_t to = base + offset;
-  if (to < 0 || to > m->size) return -1;
+  sf_count_t to = 0;
+  // Past the end is allowed, as in a file: reads there find nothing.
+  if (__builtin_add_overflow(base, offset, &to) || to < 0) return -1;
   m->pos = to;
   return m->pos;
 }
@@ -61,6 +64,14 @@ bool LogSaysTruncated(SNDFILE* file) {
   return false;
 }
 
+// A float file may hold anything: non-finite samples become silence, and
+// samples are held to 60 dB past full scale, far beyond any real sound yet far
+// enough from the float limit that conversion and mixing cannot overflow.
+float Tame(float sample) {
+  constexpr float kLoudest = 1000.0f;
+  return std::isfinite(sample) ? std::clamp(sample, -kLoudest, kLoudest) : 0.0f;
+}
+
 // Reads every frame as stereo float; mono is doubled, channels past the
 // second are dropped.
 bool ReadStereo(SNDFILE* file, const SF_INFO& info, std::vector<float>* stereo,
@@ -68,8 +79,9 @@ bool ReadStereo(SNDFILE* file, const SF_INFO& info, std::vector<float>* stereo,
   const int channels = info.channels;
   const sf_count_t maxFrames =
       static_cast<sf_count_t>(kMaxSoundSeconds * static_cast<double>(info.samplerate));
+  // No room is reserved from the stated length: a few bytes of header could
+  // claim hundreds of megabytes. Memory grows only with the frames decoded.
   const bool knownLength = info.frames > 0 && info.frames < SF_COUNT_MAX;
-  if (knownLength) stereo->reserve(static_cast<size_t>(info.frames) * 2);
   constexpr sf_count_t kChunk = 4096;
   std::vector<float> chunk(static_cast<size_t>(kChunk * channels));
   sf_count_t total = 0;
@@ -78,8 +90,8 @@ bool ReadStereo(SNDFILE* file, const SF_INFO& info, std::vector<float>* stereo,
     if (got <= 0) break;
     for (sf_count_t i = 0; i < got; ++i) {
       const float* frame = &chunk[static_cast<size_t>(i * channels)];
-      const float left = std::isfinite(frame[0]) ? frame[0] : 0.0f;
-      const float right = channels == 1 ? left : std::isfinite(frame[1]) ? frame[1] : 0.0f;
+      const float left = Tame(frame[0]);
+      const float right = channels == 1 ? left : Tame(frame[1]);
       stereo->push_back(left);
       stereo->push_back(right);
     }
@@ -125,6 +137,10 @@ std::shared_ptr<const SampleData> Resample(std::vector<float> stereo, int fromRa
     return nullptr;
   }
   data->frames = src.output_frames_gen;
+  if (data->frames == 0) {  // shorter than half a frame at the output rate
+    SetWhy(whyNot, "the file holds no sound");
+    return nullptr;
+  }
   data->samples.resize(static_cast<size_t>(data->frames) * 2);
   data->samples.shrink_to_fit();
   return data;
@@ -139,6 +155,13 @@ std::shared_ptr<const SampleData> DecodeOpen(SNDFILE* file, const SF_INFO& info,
   } closer{file};
   if (info.channels < 1 || info.samplerate < 1 || info.frames == 0) {
     SetWhy(whyNot, "the file holds no sound");
+    return nullptr;
+  }
+  // The 60-second limit bounds memory only with the rate bounded too; a few
+  // bytes of compressed silence can decode to a minute at any stated rate.
+  constexpr int kFastestRate = 384000;
+  if (info.samplerate > kFastestRate) {
+    SetWhy(whyNot, "its sample rate is above 384000 Hz");
     return nullptr;
   }
   const bool knownLength = info.frames < SF_COUNT_MAX;
@@ -156,14 +179,26 @@ std::shared_ptr<const SampleData> DecodeOpen(SNDFILE* file, const SF_INFO& info,
 }
 
 // Why the last sf_open failed.
-std::string OpenFailure() { return std::string("not a sound file (") + sf_strerror(nullptr) + ")"; }
+std::string OpenFailure() {
+  std::string detail = sf_strerror(nullptr);
+  while (!detail.empty() && detail.back() == '.') detail.pop_back();
+  return "its format is unknown or it is damaged (" + detail + ")";
+}
 
 }  // namespace
 
 std::shared_ptr<const SampleData> DecodeFile(const std::string& path, int outputRate,
                                              std::string* whyNot) {
+  struct stat st {};
+  std::string why;
+  const UniqueFd fd = OpenRegularFile(path, st, why);
+  if (!fd) {
+    SetWhy(whyNot, why);
+    return nullptr;
+  }
   SF_INFO info{};
-  SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
+  // The descriptor stays ours: closed once, here, whatever libsndfile does.
+  SNDFILE* file = sf_open_fd(fd.Get(), SFM_READ, &info, SF_FALSE);
   if (!file) {
     SetWhy(whyNot, OpenFailure());
     return nullptr;

@@ -11,8 +11,8 @@
 #include <cstring>
 #include <fstream>
 #include <mutex>
-#include <sstream>
 
+#include "platform/regular_file.h"
 #include "platform/sound.h"
 
 namespace fs = std::filesystem;
@@ -59,10 +59,10 @@ void SyncFolder(const fs::path& dir) {
 }
 
 // Creates a new temporary file beside target. Returns its descriptor, or -1
-// with errno set.
+// with errno set. Its name is short and of fixed length: any name the target
+// can have leaves room for it.
 int CreateTempBeside(const fs::path& target, fs::path& temp) {
-  fs::path dir = target.parent_path();
-  std::string pattern = (dir / ("." + target.filename().string() + ".tmp-XXXXXX")).string();
+  const std::string pattern = (target.parent_path() / ".tk-XXXXXX").string();
   std::vector<char> buf(pattern.begin(), pattern.end());
   buf.push_back('\0');
   const int fd = ::mkostemp(buf.data(), O_CLOEXEC);
@@ -137,11 +137,36 @@ FolderItemRef FolderItem::Parent() const {
   return std::make_shared<FolderItem>(parent);
 }
 
+bool FolderItem::ReadableFile() const {
+  std::error_code ec;
+  return fs::is_regular_file(path_, ec) && ::access(path_.c_str(), R_OK) == 0;
+}
+
+bool FolderItem::SameFileAs(const FolderItem& other) const {
+  std::error_code ec;
+  return path_ == other.path_ || fs::equivalent(path_, other.path_, ec);
+}
+
+size_t FolderItem::MaxNameBytes() const {
+  const long max = ::pathconf(path_.c_str(), _PC_NAME_MAX);
+  return max > 0 ? static_cast<size_t>(max) : 255;
+}
+
 bool FolderItem::CreateAsFolder() const {
   std::error_code ec;
   fs::create_directory(path_, ec);
-  if (fs::is_directory(path_)) return true;
-  lastError_ = ec ? ec.message() : "a file of that name is in the way";
+  std::error_code statError;  // says more than mkdir's "exists" for a link loop
+  if (fs::is_directory(path_, statError)) return true;
+  if (statError) ec = statError;
+  lastError_ =
+      !ec || ec == std::errc::file_exists ? "a file of that name is in the way" : ec.message();
+  return false;
+}
+
+bool FolderItem::Delete() const {
+  std::error_code ec;
+  if (fs::remove(path_, ec)) return true;
+  lastError_ = ec ? ec.message() : "it does not exist";
   return false;
 }
 
@@ -150,58 +175,11 @@ bool FolderItem::CopyFileTo(const FolderItemRef& dest) const {
     lastError_ = "no destination";
     return false;
   }
-  std::error_code ec;
-  if (!fs::is_regular_file(path_, ec)) {
-    lastError_ = Exists() ? "only files can be copied" : "the file does not exist";
-    return false;
-  }
-  fs::path target = dest->Directory() ? Trimmed(dest->Path()) / Name() : dest->Path();
-  // A copy onto the file itself (by any spelling of its path) changes nothing.
-  if (fs::exists(target, ec) && fs::equivalent(path_, target, ec)) return true;
-  if (fs::is_directory(target, ec)) {
-    lastError_ = "a folder of that name is in the way";
-    return false;
-  }
-  target = WriteTarget(target);
-
-  const int in = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
-  if (in < 0) {
-    lastError_ = ErrnoText(errno);
-    return false;
-  }
-  struct stat st {};
-  ::fstat(in, &st);
-  fs::path temp;
-  const int out = CreateTempBeside(target, temp);
-  if (out < 0) {
-    lastError_ = ErrnoText(errno);
-    ::close(in);
-    return false;
-  }
-  bool ok = true;
-  int err = 0;
-  char buf[65536];
-  for (;;) {
-    const ssize_t n = ::read(in, buf, sizeof buf);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0 || (n > 0 && !WriteAll(out, buf, static_cast<size_t>(n)))) {
-      ok = false;
-      err = errno;
-      break;
-    }
-    if (n == 0) break;
-  }
-  ::close(in);
-  if (ok && (::fchmod(out, st.st_mode & 0777) != 0 || ::fsync(out) != 0)) ok = false, err = errno;
-  if (::close(out) != 0 && ok) ok = false, err = errno;
-  if (ok && ::rename(temp.c_str(), target.c_str()) != 0) ok = false, err = errno;
-  if (!ok) {
-    ::unlink(temp.c_str());
-    lastError_ = ErrnoText(err);
-    return false;
-  }
-  SyncFolder(target.parent_path());
-  return true;
+  const FolderItem target(dest->Directory() ? Trimmed(dest->Path()) / Name() : dest->Path());
+  WriteBatch batch;
+  if (batch.AddCopy(*this, target) && batch.Commit()) return true;
+  lastError_ = batch.LastError();
+  return false;
 }
 
 std::unique_ptr<TextOutputStream> FolderItem::CreateTextFile() const {
@@ -214,43 +192,45 @@ std::unique_ptr<TextOutputStream> FolderItem::CreateTextFile() const {
     lastError_ = "no file name";
     return nullptr;
   }
-  fs::path temp;
-  const int fd = CreateTempBeside(target, temp);
-  if (fd < 0) {
+  const fs::path dir = target.parent_path();
+  if (::access(dir.empty() ? "." : dir.c_str(), W_OK | X_OK) != 0) {
     lastError_ = ErrnoText(errno);
     return nullptr;
   }
-  return std::make_unique<TextOutputStream>(target, temp, fd);
+  return std::make_unique<TextOutputStream>(*this);
 }
 
 std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile() const {
-  std::error_code ec;
-  if (fs::is_directory(path_, ec)) {
-    lastError_ = "it is a folder";
-    return nullptr;
-  }
-  std::ifstream in(path_, std::ios::binary);
-  if (!in) {
-    lastError_ = ErrnoText(errno ? errno : ENOENT);
-    return nullptr;
-  }
-  const uintmax_t size = fs::file_size(path_, ec);
-  if (!ec && size > kMaxTextFile) {
+  struct stat st {};
+  const UniqueFd in = OpenRegularFile(path_, st, lastError_);
+  if (!in) return nullptr;
+  if (static_cast<uintmax_t>(st.st_size) > kMaxTextFile) {
     lastError_ = "the file is too large";
     return nullptr;
   }
-  std::ostringstream content;
-  content << in.rdbuf();
-  if (in.bad()) {
-    lastError_ = "the file could not be read";
-    return nullptr;
+  std::string content;
+  char buf[65536];
+  for (;;) {
+    const ssize_t n = ::read(in.Get(), buf, sizeof buf);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      lastError_ = "the file could not be read";
+      return nullptr;
+    }
+    if (n == 0) break;
+    // Checked again as it grows: the file may grow while it is read.
+    if (content.size() + static_cast<size_t>(n) > kMaxTextFile) {
+      lastError_ = "the file is too large";
+      return nullptr;
+    }
+    content.append(buf, static_cast<size_t>(n));
   }
-  return std::make_unique<TextInputStream>(content.str());
+  return std::make_unique<TextInputStream>(std::move(content));
 }
 
 std::shared_ptr<Sound> FolderItem::OpenAsSound() const {
   std::string why;
-  auto sound = Sound::OpenFile(path_.string(), &why);
+  auto sound = Sound::OpenFile(path_.string(), &why);  // lets the baton go while it decodes
   if (!sound) lastError_ = why.empty() ? "not a sound file" : why;
   return sound;
 }
@@ -264,11 +244,15 @@ bool FolderItem::SaveAsPicture(const PictureRef& pic) const {
     lastError_ = "a folder of that name is in the way";
     return false;
   }
-  if (!pic->SavePNG(WriteTarget(Trimmed(path_)).string())) {
-    lastError_ = "the picture could not be written";
+  const std::string png = pic->EncodePNG();
+  if (png.empty()) {
+    lastError_ = "the picture could not be encoded";
     return false;
   }
-  return true;
+  WriteBatch batch;
+  if (batch.AddBytes(*this, png) && batch.Commit()) return true;
+  lastError_ = batch.LastError();
+  return false;
 }
 
 // ---- Text streams
@@ -281,41 +265,122 @@ std::string TextInputStream::ReadAll() {
   return rest;
 }
 
-TextOutputStream::TextOutputStream(fs::path target, fs::path temp, int fd)
-    : target_(std::move(target)), temp_(std::move(temp)), fd_(fd) {
-  ok_ = fd_ >= 0;
-}
-
-TextOutputStream::~TextOutputStream() {
-  if (closed_) return;
-  if (fd_ >= 0) ::close(fd_);
-  if (!temp_.empty()) ::unlink(temp_.c_str());
-}
+TextOutputStream::TextOutputStream(FolderItem target) : target_(std::move(target)) {}
 
 bool TextOutputStream::Write(const std::string& text) {
   if (closed_ || !ok_) return false;
-  if (!WriteAll(fd_, text.data(), text.size())) ok_ = false;
-  return ok_;
+  text_ += text;
+  return true;
 }
 
 bool TextOutputStream::Close() {
   if (closed_) return ok_;
   closed_ = true;
-  if (fd_ < 0) return ok_ = false;
   if (ok_) {
-    // Keep the permissions of the file being replaced; a new file gets the usual ones.
-    struct stat st {};
-    const mode_t mode = ::stat(target_.c_str(), &st) == 0 ? (st.st_mode & 0777) : DefaultFileMode();
-    if (::fchmod(fd_, mode) != 0 || ::fsync(fd_) != 0) ok_ = false;
+    WriteBatch batch;
+    ok_ = batch.AddBytes(target_, text_) && batch.Commit();
+    lastError_ = batch.LastError();
   }
-  if (::close(fd_) != 0) ok_ = false;
-  fd_ = -1;
-  if (ok_ && ::rename(temp_.c_str(), target_.c_str()) != 0) ok_ = false;
-  if (!ok_) {
-    ::unlink(temp_.c_str());
+  text_.clear();
+  return ok_;
+}
+
+// ---- Write batches
+
+WriteBatch::~WriteBatch() { Discard(); }
+
+void WriteBatch::Discard() {
+  for (const Staged& f : staged_) ::unlink(f.temp.c_str());
+  staged_.clear();
+}
+
+bool WriteBatch::Stage(const fs::path& target, int source, std::string_view bytes, unsigned mode) {
+  fs::path temp;
+  const int out = CreateTempBeside(target, temp);
+  if (out < 0) {
+    lastError_ = ErrnoText(errno);
     return false;
   }
-  SyncFolder(target_.parent_path());
+  bool ok = true;
+  int err = 0;
+  if (source >= 0) {
+    char buf[65536];
+    for (;;) {
+      const ssize_t n = ::read(source, buf, sizeof buf);
+      if (n < 0 && errno == EINTR) continue;
+      if (n == 0) break;
+      if (n < 0 || !WriteAll(out, buf, static_cast<size_t>(n))) {
+        ok = false;
+        err = errno;
+        break;
+      }
+    }
+  } else if (!WriteAll(out, bytes.data(), bytes.size())) {
+    ok = false;
+    err = errno;
+  }
+  if (ok && (::fchmod(out, static_cast<mode_t>(mode)) != 0 || ::fsync(out) != 0))
+    ok = false, err = errno;
+  if (::close(out) != 0 && ok) ok = false, err = errno;
+  if (!ok) {
+    ::unlink(temp.c_str());
+    lastError_ = ErrnoText(err);
+    return false;
+  }
+  staged_.push_back({temp, target});
+  return true;
+}
+
+bool WriteBatch::AddCopy(const FolderItem& source, const FolderItem& target) {
+  std::error_code ec;
+  const fs::path& to = target.Path();
+  // A copy onto the file itself (by any spelling of its path) changes nothing.
+  if (fs::exists(to, ec) && fs::equivalent(source.Path(), to, ec)) return true;
+  if (fs::is_directory(to, ec)) {
+    lastError_ = "a folder of that name is in the way";
+    return false;
+  }
+  struct stat st {};
+  const UniqueFd in = OpenRegularFile(source.Path(), st, lastError_);
+  if (!in) return false;
+  return Stage(WriteTarget(Trimmed(to)), in.Get(), {}, st.st_mode & 0777);
+}
+
+bool WriteBatch::AddBytes(const FolderItem& target, std::string_view bytes) {
+  if (target.Directory()) {
+    lastError_ = "a folder of that name is in the way";
+    return false;
+  }
+  const fs::path to = WriteTarget(Trimmed(target.Path()));
+  if (to.filename().empty()) {
+    lastError_ = "no file name";
+    return false;
+  }
+  // Keep the permissions of the file being replaced; a new file gets the usual ones.
+  struct stat st {};
+  const mode_t mode = ::stat(to.c_str(), &st) == 0 ? (st.st_mode & 0777) : DefaultFileMode();
+  return Stage(to, -1, bytes, mode);
+}
+
+bool WriteBatch::Commit() {
+  std::vector<fs::path> created;
+  for (size_t i = 0; i < staged_.size(); ++i) {
+    struct stat st {};
+    const bool existed = ::lstat(staged_[i].target.c_str(), &st) == 0;
+    if (::rename(staged_[i].temp.c_str(), staged_[i].target.c_str()) != 0) {
+      lastError_ = ErrnoText(errno);
+      for (const fs::path& p : created) ::unlink(p.c_str());
+      staged_.erase(staged_.begin(), staged_.begin() + static_cast<std::ptrdiff_t>(i));
+      Discard();
+      return false;
+    }
+    if (!existed) created.push_back(staged_[i].target);
+  }
+  for (size_t i = 0; i < staged_.size(); ++i) {
+    const fs::path dir = staged_[i].target.parent_path();
+    if (i == 0 || dir != staged_[i - 1].target.parent_path()) SyncFolder(dir);
+  }
+  staged_.clear();
   return true;
 }
 

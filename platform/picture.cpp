@@ -1,10 +1,10 @@
 // Pictures in memory, their files, and the clipboard.
 #include "platform/picture.h"
 
+#include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImageReader>
-#include <QSaveFile>
 #include <algorithm>
 
 #include "platform/painter_graphics.h"
@@ -47,17 +47,14 @@ void Picture::SetPixel(int x, int y, Color c) {
   image.setPixel(x, y, 0xFF000000u | (c & 0xFFFFFFu));
 }
 
-bool Picture::SavePNG(const std::string& path) const {
-  if (impl_->image.isNull() || path.empty()) return false;
-  // QSaveFile writes beside the target, syncs and renames it into place on
-  // commit; on failure the temporary file is removed and the old file stays.
-  QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  if (!impl_->image.save(&file, "PNG")) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+std::string Picture::EncodePNG() const {
+  if (impl_->image.isNull()) return {};
+  // Into memory: a PNG writer does not report a failed write, so the file is
+  // written by the checked path of the files layer.
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  if (!buffer.open(QIODevice::WriteOnly) || !impl_->image.save(&buffer, "PNG")) return {};
+  return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
 }
 
 PictureRef Picture::Load(const std::string& path) {

@@ -17,8 +17,8 @@ class Graphics {
  public:
   virtual ~Graphics() = default;
 
-  Color ForeColor = 0;       // pen colour of every following draw
-  int TextSize = 12;         // pixels
+  Color ForeColor = 0;  // pen colour of every following draw
+  int TextSize = 12;    // pixels
   std::string TextFont = "System";
   bool Bold = false;
   bool UseOldRenderer = false;  // kept for callers; drawing is exact either way
@@ -48,12 +48,13 @@ class Picture {
 
   int Width() const;
   int Height() const;
-  fw::Graphics& Graphics();  // the same object on every call
+  fw::Graphics& Graphics();         // the same object on every call
   Color Pixel(int x, int y) const;  // 0 outside
   void SetPixel(int x, int y, Color c);
 
-  // Writes a PNG file; false (with nothing left behind) on failure.
-  bool SavePNG(const std::string& path) const;
+  // The picture as the bytes of a PNG file; empty on failure. Files are
+  // written by FolderItem::SaveAsPicture.
+  std::string EncodePNG() const;
   // Reads a picture file (PNG and whatever Qt reads); nullptr on failure.
   static PictureRef Load(const std::string& path);
 

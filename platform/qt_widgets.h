@@ -284,6 +284,14 @@ void SetContextualClick(bool contextual);
 // Whether a display can be opened; otherwise false with the reason in *why.
 bool DisplayAvailable(std::string* why);
 
+// The text of a label as drawn: a carriage return breaks the line.
+QString DisplayText(const std::string& text);
+// How wide the widest line of text is in font, in pixels.
+int WidestLine(const QFont& font, const QString& text);
+// The font a label draws text in: its own, set closer where a single line
+// would not fit the label's width.
+QFont LabelFont(const Control::Impl& d, const QString& text);
+
 // Characters of a key event as the program sees them: Backspace is "\b".
 std::string KeyText(int qtKey, const QString& text);
 

@@ -10,6 +10,7 @@
 #include "platform/clock.h"
 #include "platform/decode.h"
 #include "platform/sound_data.h"
+#include "platform/thread.h"
 
 namespace fw {
 namespace {
@@ -54,7 +55,17 @@ double Sound::DurationSeconds() const {
 }
 
 SoundRef Sound::OpenFile(const std::string& path, std::string* whyNot) {
-  auto data = DecodeFile(path, AudioOutput::SampleRate(), whyNot);
+  const int rate = AudioOutput::SampleRate();
+  std::string why;
+  std::shared_ptr<const SampleData> data;
+  {
+    // Decoding a long file takes a good part of a second and touches nothing
+    // of the program's state: the playback thread keeps time meanwhile. No
+    // event is handled here while the baton is away.
+    BatonReleased decoding;
+    data = DecodeFile(path, rate, &why);
+  }
+  if (whyNot) *whyNot = why;
   return data ? std::make_shared<Sound>(std::move(data)) : nullptr;
 }
 

@@ -46,7 +46,8 @@ class Sound : public std::enable_shared_from_this<Sound> {
 
   // Opens a sound file (WAV, AIFF/AIFC, FLAC, OGG, SD2 ...); nullptr when it is
   // not a readable sound, is empty or too long. whyNot, when given, receives
-  // a short reason.
+  // a short reason. The baton is let go while the file decodes, so other
+  // threads may have run program code by the time it returns.
   static SoundRef OpenFile(const std::string& path, std::string* whyNot = nullptr);
   // Decodes a sound file held in memory (the program's own resources).
   static SoundRef FromMemory(const void* bytes, size_t size, std::string* whyNot = nullptr);

@@ -8,6 +8,7 @@
 namespace fw {
 
 class Window;
+class Control;
 
 namespace testing {
 
@@ -48,6 +49,10 @@ std::string DescribeMenuBar(Window& w);
 
 // Runs pending events (repaints, posted refreshes) for up to ms milliseconds.
 void ProcessEvents(int ms = 0);
+
+// How wide the widest line of a single-line label's text is in the label's own
+// font, in pixels; -1 for any other control (a multi-line label wraps instead).
+int LabelTextWidth(const Control& c);
 
 // The window's content as it is painted now, as a picture.
 std::shared_ptr<class Picture> Grab(Window& w);

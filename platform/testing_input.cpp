@@ -212,6 +212,13 @@ void ProcessEvents(int ms) {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+int LabelTextWidth(const Control& c) {
+  const Control::Impl& d = c.impl();
+  if (d.kind != ControlKind::StaticText || d.multiline) return -1;
+  const QString text = DisplayText(d.text);
+  return WidestLine(LabelFont(d, text), text);
+}
+
 std::shared_ptr<Picture> Grab(Window& w) {
   ContentWidget* content = w.impl().content;
   QImage shot = content->grab().toImage();

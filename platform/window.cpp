@@ -19,6 +19,7 @@
 
 #include "platform/application.h"
 #include "platform/design_record.h"
+#include "platform/guarded.h"
 #include "platform/painter_graphics.h"
 #include "platform/qt_widgets.h"
 
@@ -96,7 +97,9 @@ void ContentWidget::mousePressEvent(QMouseEvent* e) {
   if (e->button() != Qt::LeftButton && e->button() != Qt::RightButton) return;
   bool contextual = e->button() == Qt::RightButton || (e->modifiers() & Qt::ControlModifier);
   SetContextualClick(contextual);
-  impl_->self->Event_MouseDown(pos.x(), pos.y());
+  Window* self = impl_->self;
+  detail::DeliverGuarded("handling a click on the window",
+                         [&] { self->Event_MouseDown(pos.x(), pos.y()); });
   SetContextualClick(false);
 }
 
@@ -135,13 +138,15 @@ void TopWidget::keyPressEvent(QKeyEvent* e) {
     return;
   }
   e->accept();
-  impl_->self->Event_KeyDown(key);
+  Window* self = impl_->self;
+  detail::DeliverGuarded("handling a typed key", [&] { self->Event_KeyDown(key); });
 }
 
 void TopWidget::closeEvent(QCloseEvent* e) {
   // The window goes its own way: Close raises Event_Close, hides and destroys.
   e->ignore();
-  if (!impl_->closing) impl_->self->Close();
+  Window* self = impl_->self;
+  if (!impl_->closing) detail::DeliverGuarded("closing the window", [self] { self->Close(); });
 }
 
 QColor Window::Impl::EraseColor() const {

@@ -1,5 +1,11 @@
 // The ten drum sounds of the default kit, synthesized from oscillators, noise
-// and filters. Every sound is mono, -1..1, at the given rate.
+// and filters. Every sound is mono, -1..1, at the given rate, and ends once it
+// has died away on its own.
+//
+// The program's mixer adds rows at their velocity and pan with no headroom of
+// its own, so the kit brings it: the kick and snare peak at half scale and the
+// others lower, the more so the further the default bank pans them, so that
+// the rows the default bank sounds together stay below full scale.
 #pragma once
 #include <string>
 #include <vector>

@@ -81,17 +81,20 @@ float BandLimitedSquare(double freq, double t, double limit) {
 
 float Decay(double t, double tau) { return static_cast<float>(std::exp(-t / tau)); }
 
-void Finish(std::vector<float>& s, double rate, float peak, double fadeSeconds) {
+float Decay(double t, double tau, double settle) {
+  return static_cast<float>(std::exp(-t / tau - (t / settle) * (t / settle)));
+}
+
+void Finish(std::vector<float>& s, float peak) {
   float largest = 0;
   for (float v : s) largest = std::max(largest, std::fabs(v));
-  if (largest > 0) {
-    const float gain = peak / largest;
-    for (float& v : s) v *= gain;
-  }
-  const size_t fade = std::min(s.size(), static_cast<size_t>(fadeSeconds * rate));
-  for (size_t i = 0; i < fade; ++i) {
-    s[s.size() - 1 - i] *= static_cast<float>(i) / static_cast<float>(fade);
-  }
+  if (largest == 0) return;
+  const float gain = peak / largest;
+  for (float& v : s) v *= gain;
+  const float quiet = peak * 1e-4f;  // -80 dB
+  size_t end = s.size();
+  while (end > 0 && std::fabs(s[end - 1]) < quiet) --end;
+  s.resize(end);
 }
 
 }  // namespace tools

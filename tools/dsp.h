@@ -34,9 +34,14 @@ float BandLimitedSquare(double freq, double t, double limit);
 
 // Exponential decay exp(-t / tau).
 float Decay(double t, double tau);
+// A decay that gathers pace: exp(-t / tau - (t / settle)^2). The early ring
+// keeps its time constant; past about `settle` seconds the sound dies away
+// quickly, so a long ring still ends within a short file.
+float Decay(double t, double tau, double settle);
 
-// Scales the whole sound so that its largest magnitude is `peak`, and fades the
-// last `fadeSeconds` to zero so a cut-off tail does not click.
-void Finish(std::vector<float>& s, double rate, float peak, double fadeSeconds);
+// Scales the whole sound so that its largest magnitude is `peak`, and ends it
+// after its last sample within 80 dB of that peak: the sound has died away on
+// its own, and what is dropped is silence to the ear.
+void Finish(std::vector<float>& s, float peak);
 
 }  // namespace tools

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 
 #include "platform/numbers.h"
 #include "tests/files/files_fixture.h"
@@ -86,10 +87,11 @@ TEST(BankFormat, TextsThatStillRead) {
   // arrows never give, a step value other than 0 or 1, and whatever whole
   // number a spare cell holds.
   BankValues odd = v;
-  odd.mode = "Quarter Tones";
+  odd.mode = std::string(64, 'Q');  // as long as a mode text may be
   odd.swing = "12";
   odd.hit(3, 2, 4) = 2;
   odd.hit(2, 0, 5) = -7;
+  odd.hit(2, 0, 6) = INT32_MIN;
   ASSERT_TRUE(bank::ReadBank(bank::WriteBank(odd), out, why)) << why;
   EXPECT_EQ(out, odd);
   // Blanks from hand editing around a number do no harm; the tempo and swing
@@ -120,7 +122,16 @@ TEST(BankFormat, UnusableBanksAreRefusedWithAReason) {
       {With(bank::ValueIndexOfCell(50, 0, 0), "5"), "pattern 50 has the length code 5"},
       {With(cell + 1, "101"), "velocity of pattern 3, row 2, step 4 is 101"},
       {With(cell, "12abc"), "not a whole number"},
-      {With(cell, "99999999999"), "not a whole number"},
+      {With(cell, "99999999999"), "is a whole number beyond -2147483648 to 2147483647"},
+      {With(cell + 1, "-2147483649"), "is a whole number beyond -2147483648 to 2147483647"},
+      {With(cell + 1, "-2147483648"), "is -2147483648, which is not 0 to 100"},
+      {With(0, "99999999999"), "tempo \"99999999999\" is a whole number beyond"},
+      // A text no label can show would only slow every repaint down.
+      {With(0, std::string(70, '0') + "120"),
+       "tempo \"00000000000000000000...\" is longer than 64"},
+      {With(1, std::string(65, 'M')),
+       "interval mode \"MMMMMMMMMMMMMMMMMMMM...\" is longer than 64"},
+      {With(2, std::string(65, '1')), "swing level \"11111111111111111111...\" is longer than 64"},
       {With(36322, "1 0"), "not a whole number"},
   };
   const BankValues before = RandomBank(4);

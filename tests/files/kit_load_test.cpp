@@ -1,6 +1,7 @@
 // Kit load through the window's button, and the default files at start-up.
 #include "app/assets.h"
 #include "tests/files/files_fixture.h"
+#include "tests/support/unwritten_pipe.h"
 
 namespace filestest {
 namespace {
@@ -52,22 +53,24 @@ TEST_F(KitLoad, LoadsNamesSoundsColoursKitNameAndPans) {
 }
 
 TEST_F(KitLoad, SoundsNotFoundInTheKitFolderAreReportedInRowOrderAndEmptied) {
-  // Missing, unreadable, and names leading out of the kit folder, which are
-  // not followed.
+  // Missing, unreadable, a pipe that must not hang the load, and names
+  // leading out of the kit folder, which are not followed.
   OwnSounds();
   const auto old = w.S(2);
   WriteWav(dir / "outside.wav");
   const auto file = MakeKit(
       "Rock.trk",
-      "Empty*gone.wav*kick.wav*../outside.wav*lost.aif*/etc/passwd*..*notasound.wav**Empty*",
+      "Empty*gone.wav*kick.wav*../outside.wav*lost.aif*/etc/passwd*..*notasound.wav**pipe.wav*",
       {"kick.wav"});
   WriteText(dir / "Elsewhere" / "notasound.wav", "this is text");
+  testsupport::UnwrittenPipe pipe(dir / "Elsewhere" / "pipe.wav");
   Load(file);
   std::vector<std::string> expected;
-  for (const char* name :
-       {"gone.wav", "../outside.wav", "lost.aif", "/etc/passwd", "..", "notasound.wav", ""})
+  for (const char* name : {"gone.wav", "../outside.wav", "lost.aif", "/etc/passwd", "..",
+                           "notasound.wav", "", "pipe.wav"})
     expected.push_back("I can't find " + std::string(name) + "!");
   EXPECT_EQ(Messages(), expected);
+  EXPECT_FALSE(pipe.BlockedAReader());
   for (int row : {1, 2, 4, 5, 6, 7, 8, 9, 10}) ExpectEmpty(row);  // "Empty" loses the sound it had
   EXPECT_NE(old, w.S(2));
   EXPECT_EQ(w.StaticText3(3).Text(), "kick.wav");

@@ -2,6 +2,7 @@
 #include "app/assets.h"
 #include "files/replace_dialog.h"
 #include "tests/files/files_fixture.h"
+#include "tests/support/file_size_limit.h"
 
 namespace filestest {
 namespace {
@@ -123,6 +124,20 @@ TEST_F(KitSave, YesWritesTheKitAsItStandsWhenPressed) {
   EXPECT_TRUE(Messages().empty());
 }
 
+TEST_F(KitSave, AKitNameThatIsNotUtf8IsSavedUnderItsOwnBytes) {
+  // Loaded from "Caf\xE9.trk" and saved back: the same kit folder, so asked first.
+  const fs::path kit = dir / "Caf\xE9";
+  fs::create_directories(kit);
+  WriteText(kit / "Caf\xE9.trk", kTenEmpty);
+  Answer((kit / "Caf\xE9.trk").string());
+  w.KitLoad_MouseDown(w.Get<fw::Canvas>("KitLoad"), 1, 1);
+  EXPECT_EQ(w.KitName1().Text(), "Caf\xE9");
+  Save(dir);
+  EXPECT_TRUE(Dialog());
+  EXPECT_EQ(Listing(dir), (std::vector<std::string>{"Caf\xE9", "app"}));
+  Press("PushButton2");
+}
+
 TEST_F(KitSave, NamesThatLeaveTheFolderAreRefused) {
   fs::create_directories(dir / "kits");
   for (const char* name : {"", ".", "..", "a/b", "../escape"}) {
@@ -171,13 +186,74 @@ TEST_F(KitSave, FailuresAreReportedNotHidden) {
   Press("PushButton1");
   EXPECT_TRUE(OneMessage("The kit folder \"Untitled Kit\" could not be created: "));
   EXPECT_EQ(ReadText(dir / "Untitled Kit"), "a file");
+  fs::remove(dir / "Untitled Kit");
 
-  // A row whose sound file has gone: the kit is written, the loss reported.
+  // Names the file system refuses, and a name that is a link to itself.
+  fs::create_directories(dir / "src");
+  WriteWav(dir / "src" / "kick.wav");
+  SetRow(1, dir / "src" / "kick.wav");
+  fs::create_symlink("Loop", dir / "Loop");
+  for (const std::string& name :
+       {std::string(300, 'k'), std::string(252, 'k'), std::string("Loop")}) {
+    w.KitName1().SetText(name);
+    Save(dir);
+    EXPECT_TRUE(OneMessage("The kit ")) << name.size();
+    EXPECT_EQ(Listing(dir), (std::vector<std::string>{"Loop", "app", "src"}));
+  }
+  fs::remove(dir / "Loop");
+
+  // A row whose sound file has gone, and a copy that fails when the disk
+  // fills: nothing of the save stays, a kit folder it replaces is kept as it was.
   SetRow(3, dir / "vanished.wav");
   w.KitName1().SetText("Lost");
   Save(dir);
-  EXPECT_TRUE(OneMessage("", "could not be copied into it: vanished.wav."));
-  EXPECT_EQ(Listing(dir / "Lost"), std::vector<std::string>{"Lost.trk"});
+  EXPECT_TRUE(OneMessage("The kit can't be saved: ", "row 3, \"vanished.wav\""));
+  fs::create_directories(dir / "Full");
+  WriteText(dir / "Full" / "Full.trk", "old");
+  WriteWav(dir / "src" / "long.wav", 20000);
+  SetRow(3, dir / "src" / "long.wav");
+  for (const char* name : {"Lost", "Full"}) {
+    w.KitName1().SetText(name);
+    testsupport::FileSizeLimit limit(4000);
+    Save(dir);
+    if (Dialog()) Press("PushButton1");
+    EXPECT_TRUE(OneMessage("The kit \"" + std::string(name) + "\" could not be saved: "));
+  }
+  EXPECT_EQ(Listing(dir), (std::vector<std::string>{"Full", "app", "src"}));
+  EXPECT_EQ(Listing(dir / "Full"), std::vector<std::string>{"Full.trk"});
+  EXPECT_EQ(ReadText(dir / "Full" / "Full.trk"), "old");
+}
+
+TEST_F(KitSave, NamesAsLongAsAFileNameCanBeAreSaved) {
+  const std::string sound = std::string(251, 's') + ".wav";
+  fs::create_directories(dir / "src");
+  WriteWav(dir / "src" / sound);
+  SetRow(1, dir / "src" / sound);
+  w.KitName1().SetText(std::string(251, 'k'));
+  Save(dir);
+  EXPECT_TRUE(Messages().empty());
+  EXPECT_EQ(Listing(dir / std::string(251, 'k')),
+            (std::vector<std::string>{std::string(251, 'k') + ".trk", sound}));
+}
+
+TEST_F(KitSave, TwoDifferentSoundsOfOneNameAreRefused) {
+  // The kit folder holds one file of a name: the second would replace the first.
+  for (const char* folder : {"a", "b"}) {
+    fs::create_directories(dir / folder);
+    WriteWav(dir / folder / "kick.wav", folder[0] == 'a' ? 300 : 400);
+  }
+  SetRow(2, dir / "a" / "kick.wav");
+  SetRow(7, dir / "b" / "kick.wav");
+  w.KitName1().SetText("Twins");
+  Save(dir);
+  EXPECT_TRUE(OneMessage("The kit can't be saved: ",
+                         "rows 2 and 7 hold different sound files named \"kick.wav\""));
+  EXPECT_FALSE(fs::exists(dir / "Twins"));
+  // One file in two rows, by two spellings of its path, is one sound.
+  SetRow(7, dir / "b" / ".." / "a" / "kick.wav");
+  Save(dir);
+  EXPECT_TRUE(Messages().empty());
+  EXPECT_EQ(Listing(dir / "Twins"), (std::vector<std::string>{"Twins.trk", "kick.wav"}));
 }
 
 TEST_F(KitSave, NewKitEmptiesEveryRowAndKeepsThePatterns) {

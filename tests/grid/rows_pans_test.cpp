@@ -1,4 +1,5 @@
 // Row labels, row pads and pan bars on the real window.
+#include <sndfile.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -10,6 +11,7 @@
 #include "app/assets.h"
 #include "platform/files.h"
 #include "tests/grid/grid_window.h"
+#include "tests/support/unwritten_pipe.h"
 
 namespace {
 
@@ -64,13 +66,29 @@ TEST_F(RowsAndPans, ContextualLabelClickLoadsASoundOrRefusesClearly) {
   EXPECT_EQ(w.StaticText3(2).Text(), labelText[2]);
   EXPECT_TRUE(fw::testing::Messages().empty());
 
+  // Every refusal says why, keeps the row as it was, and never hangs.
   std::ofstream(dir / "notes.wav") << "not a sound at all";
-  Answer((dir / "notes.wav").string());
-  ClickOn(w.StaticText3(2), true);
-  EXPECT_EQ(std::tuple(w.StaticText3(2).Text(), w.S(2), w.SoundItem(2)),
-            std::tuple(labelText[2], sound[2], item[2]));
-  EXPECT_EQ(fw::testing::Messages(),
-            std::vector<std::string>{"\"notes.wav\" is not a sound file Taktora can play."});
+  SF_INFO info{0, 8000, 1, SF_FORMAT_WAV | SF_FORMAT_PCM_U8, 0, 0};
+  SNDFILE* longFile = sf_open((dir / "long.wav").c_str(), SFM_WRITE, &info);
+  const std::vector<short> silence(61 * 8000);
+  sf_write_short(longFile, silence.data(), static_cast<sf_count_t>(silence.size()));
+  sf_close(longFile);
+  testsupport::UnwrittenPipe pipe(dir / "pipe.wav");
+  const std::string refused = "\" is not a sound file Taktora can play: ";
+  for (const auto& [name, why] : {std::pair<std::string, std::string>{"notes.wav", "its format "},
+                                  {"long.wav", "longer than 60 seconds."},
+                                  {"pipe.wav", "it is not a regular file."}}) {
+    fw::testing::ClearMessages();
+    Answer((dir / name).string());
+    ClickOn(w.StaticText3(2), true);
+    EXPECT_EQ(w.StaticText3(2).Text(), labelText[2]);
+    EXPECT_EQ(w.S(2), sound[2]);
+    EXPECT_EQ(w.SoundItem(2), item[2]);
+    ASSERT_EQ(fw::testing::Messages().size(), 1u);
+    EXPECT_EQ(fw::testing::Messages()[0].substr(0, name.size() + refused.size() + why.size() + 1),
+              "\"" + name + refused + why);
+  }
+  EXPECT_FALSE(pipe.BlockedAReader());
 
   CopyWav(dir / "Tom.wav");
   Answer((dir / "Tom.wav").string());

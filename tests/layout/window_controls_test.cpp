@@ -1,10 +1,13 @@
 // The real main window, built headless: a click reaches the control under it.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
+#include "app/about_window.h"
 #include "engine/window1.h"
+#include "files/replace_dialog.h"
 #include "platform/testing.h"
 
 namespace {
@@ -68,6 +71,37 @@ TEST_F(MainWindowControls, AClearButtonClearsItsOwnRow) {
       EXPECT_EQ(w.Hit(kPattern, r, 5), r == row ? 0 : 1) << "CR " << row << ", row " << r;
     ClearPattern();
   }
+}
+
+// A one-line label cuts what does not fit: each must hold, in the font it is
+// drawn in, its record's text and every text the program itself puts there.
+TEST(LabelTexts, EveryOneLineLabelShowsItsWholeText) {
+  Window1& main = Window1::Instance();
+  const std::map<std::string, std::vector<std::string>> later = {
+      {"OctaveText", {"SemiTones", "5ths", "WholeTones"}},
+      {"StaticText1", {"175"}},
+      {"StaticText20", {"50"}},
+      {"StaticText33", {"On"}},
+      {"SwingText", {"8"}}};
+  for (fw::Window* win : std::initializer_list<fw::Window*>{&main, &wSaveReplace::Instance(),
+                                                            &AboutTaktora::Instance()}) {
+    for (int i = 0; i < win->ControlCount(); ++i) {
+      auto* label = dynamic_cast<fw::StaticText*>(&win->ControlAt(i));
+      if (!label || fw::testing::LabelTextWidth(*label) < 0) continue;
+      const std::string shown = label->Text();
+      std::vector<std::string> texts = {shown};
+      if (auto it = later.find(label->Name()); win == &main && it != later.end())
+        texts.insert(texts.end(), it->second.begin(), it->second.end());
+      for (const std::string& text : texts) {
+        label->SetText(text);
+        EXPECT_LE(fw::testing::LabelTextWidth(*label), label->Width())
+            << label->Name() << " \"" << text << "\"";
+      }
+      label->SetText(shown);
+    }
+  }
+  wSaveReplace::Instance().Close();
+  AboutTaktora::Instance().Close();
 }
 
 }  // namespace

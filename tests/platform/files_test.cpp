@@ -4,7 +4,11 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <functional>
 #include <sstream>
+
+#include "tests/support/file_size_limit.h"
+#include "tests/support/unwritten_pipe.h"
 
 namespace fs = std::filesystem;
 
@@ -109,19 +113,21 @@ TEST_F(Files, AbandonedOrFailedWriteKeepsTheOldFile) {
   EXPECT_EQ(Read(dir_ / "plain"), "p");
   EXPECT_EQ(Item("missing")->OpenAsTextFile(), nullptr);
   EXPECT_EQ(Item("later")->OpenAsTextFile(), nullptr);
+  testsupport::UnwrittenPipe pipe(dir_ / "pipe");
+  EXPECT_EQ(Item("pipe")->OpenAsTextFile(), nullptr);
+  EXPECT_FALSE(pipe.BlockedAReader());
 }
 
 TEST_F(Files, WriteThatCannotStartChangesNothing) {
-  // A name so long that no temporary name beside it fits: the new content
-  // has nowhere to go, as in a read-only folder, and even for root.
-  const std::string name(250, 'b');
-  Write(dir_ / name, "old");
-  auto item = Item(name);
+  // A file where the folder should be: nothing can be created in it, as in a
+  // read-only folder, and even for root.
+  Write(dir_ / "kits", "old");
+  auto item = Item("kits/bank");
   EXPECT_EQ(item->CreateTextFile(), nullptr);
   EXPECT_FALSE(item->LastError().empty());
   Write(dir_ / "src", "new");
   EXPECT_FALSE(Item("src")->CopyFileTo(item));
-  EXPECT_EQ(Read(dir_ / name), "old");
+  EXPECT_EQ(Read(dir_ / "kits"), "old");
   EXPECT_EQ(Entries(), 2u);
 }
 
@@ -191,6 +197,35 @@ TEST_F(Files, SaveAsPictureReplacesTheFileOrRefuses) {
   fs::create_directory(dir_ / "folder");
   EXPECT_FALSE(Item("folder")->SaveAsPicture(pic));
   EXPECT_EQ(Entries(), 2u);
+}
+
+TEST_F(Files, EveryWriterReportsAFullDiskAndTakesNamesOfAnyLength) {
+  Write(dir_ / "src", std::string(4000, 's'));
+  auto pic = fw::NewPicture(64, 64, 32);
+  for (int i = 0; i < 64; ++i)
+    pic->SetPixel(i, (i * 37) % 64, 0x102030u * static_cast<unsigned>(i));
+  using Writer = std::function<bool(const fw::FolderItemRef&)>;
+  const std::vector<std::pair<std::string, Writer>> writers = {
+      {"text",
+       [](const fw::FolderItemRef& f) {
+         auto out = f->CreateTextFile();
+         return out && out->Write(std::string(4000, 't')) && out->Close();
+       }},
+      {"copy", [this](const fw::FolderItemRef& f) { return Item("src")->CopyFileTo(f); }},
+      {"picture", [&pic](const fw::FolderItemRef& f) { return f->SaveAsPicture(pic); }},
+  };
+  for (const auto& [what, write] : writers) {
+    Write(dir_ / "old", "old");
+    {
+      testsupport::FileSizeLimit limit(64);
+      EXPECT_FALSE(write(Item("old"))) << what;
+    }
+    EXPECT_EQ(Read(dir_ / "old"), "old") << what;
+    EXPECT_EQ(Entries(), 2u) << what;
+    const std::string longest(255, 'n');
+    EXPECT_TRUE(write(Item(longest))) << what;
+    fs::remove(dir_ / longest);
+  }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // contract, contextual clicks, buttons.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,7 @@ class LogWindow : public fw::Window {
  public:
   std::vector<std::string> log;
   bool downResult = true;
+  bool throwing = false;  // handlers fail as a program fault would
 
   void Layout() override {
     fw::PropertyValue size;
@@ -39,6 +41,11 @@ class LogWindow : public fw::Window {
     log.push_back("window down " + std::to_string(x) + "," + std::to_string(y));
     return false;
   }
+  bool Event_KeyDown(const std::string& key) override {
+    if (throwing) throw std::out_of_range("key");
+    log.push_back("key [" + key + "]");
+    return false;
+  }
 
  private:
   void Place(fw::Control& c, int x, int y, int w, int h) {
@@ -52,6 +59,7 @@ class LogWindow : public fw::Window {
     auto at = [](int x, int y) { return std::to_string(x) + "," + std::to_string(y); };
     c.InstallEventHandler("MouseDown",
                           fw::MouseDownHandler([this, at](fw::Control& me, int x, int y) {
+                            if (throwing) throw std::out_of_range("press");
                             log.push_back("down " + me.Name() + " " + at(x, y) +
                                           (fw::IsContextualClick() ? " contextual" : ""));
                             return downResult;
@@ -137,6 +145,26 @@ TEST_F(InputTest, ButtonsActOnAClickReleasedInside) {
   using V = std::vector<std::string>;
   EXPECT_EQ(Only("action"), (V{"action Bevel", "action Push"}));
   EXPECT_EQ(Only("window"), (V{"window down 210,145", "window down 210,145"}));
+}
+
+TEST_F(InputTest, AnErrorEscapingAHandlerIsReportedAndInputGoesOn) {
+  fw::testing::SetDialogAnswerer([](fw::testing::DialogKind, const std::string&) { return ""; });
+  fw::testing::ClearMessages();
+  w->throwing = true;
+  fw::testing::Click(*w, 15, 15);
+  fw::testing::TypeKey(*w, "a");
+  w->throwing = false;
+  fw::testing::Click(*w, 15, 15);
+  fw::testing::TypeKey(*w, "b");
+  using V = std::vector<std::string>;
+  EXPECT_EQ(Only("down"), (V{"down A 5,5"}));
+  EXPECT_EQ(Only("key"), (V{"key [b]"}));
+  const V& said = fw::testing::Messages();
+  ASSERT_EQ(said.size(), 2u);
+  EXPECT_NE(said[0].find("handling the MouseDown of A: press"), std::string::npos) << said[0];
+  EXPECT_NE(said[1].find("handling a typed key: key"), std::string::npos) << said[1];
+  fw::testing::ClearDialogAnswerer();
+  fw::testing::ClearMessages();
 }
 
 }  // namespace

@@ -4,16 +4,20 @@
 #include <sndfile.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <iterator>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/audio_output.h"
 #include "platform/sound.h"
 #include "platform/sound_data.h"
+#include "platform/thread.h"
 
 namespace {
 
@@ -125,11 +129,30 @@ TEST_F(SoundFiles, OtherRatesAreConvertedOnceWithTheirDuration) {
   }
 }
 
+TEST_F(SoundFiles, SamplesNearTheFloatLimitStayFiniteThroughConversion) {
+  // A square wave at the float limit: converting it overshoots the limit.
+  SF_INFO info{22050 / 4, 22050, 1, SF_FORMAT_WAV | SF_FORMAT_FLOAT, 0, 0};
+  SNDFILE* f = sf_open(Path("loud.wav").c_str(), SFM_WRITE, &info);
+  ASSERT_NE(f, nullptr);
+  std::vector<float> square(22050 / 4);
+  for (size_t i = 0; i < square.size(); ++i) square[i] = (i / 2) % 2 ? -3.4e38f : 3.4e38f;
+  sf_writef_float(f, square.data(), static_cast<sf_count_t>(square.size()));
+  sf_close(f);
+  fw::SoundRef s = fw::Sound::OpenFile(Path("loud.wav"));
+  ASSERT_NE(s, nullptr);
+  for (float x : s->Data()->samples) ASSERT_TRUE(std::isfinite(x));
+}
+
 TEST_F(SoundFiles, WhatIsNotASoundIsRefusedWithAReason) {
   { std::ofstream(Path("text.wav")) << "This is not a sound file at all, only some words.\n"; }
   std::ofstream(Path("nothing.wav")).close();
-  // A WAV with a header and no frames.
+  // A WAV with a header and no frames, and one whose only frame is too short
+  // to last one frame at the output rate.
   WriteTone("empty.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 44100, 1, 0);
+  WriteTone("instant.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 4 * fw::AudioOutput::SampleRate(), 1,
+            1);
+  // A rate no sound is recorded at: a minute of it would not fit in memory.
+  WriteTone("fast.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 768000, 1, 64);
   // A WAV cut inside its header, and one cut inside its samples.
   const std::string whole =
       WriteTone("whole.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 44100, 1, 44100);
@@ -141,8 +164,8 @@ TEST_F(SoundFiles, WhatIsNotASoundIsRefusedWithAReason) {
       WriteTone("whole.flac", SF_FORMAT_FLAC | SF_FORMAT_PCM_16, 44100, 1, 44100);
   fs::resize_file(flac, fs::file_size(flac) / 2);
 
-  for (const char* name : {"text.wav", "nothing.wav", "empty.wav", "cut_header.wav", "cut_data.wav",
-                           "whole.flac", "missing.wav"}) {
+  for (const char* name : {"text.wav", "nothing.wav", "empty.wav", "instant.wav", "fast.wav",
+                           "cut_header.wav", "cut_data.wav", "whole.flac", "missing.wav"}) {
     SCOPED_TRACE(name);
     std::string why;
     EXPECT_EQ(fw::Sound::OpenFile(Path(name), &why), nullptr);
@@ -150,7 +173,7 @@ TEST_F(SoundFiles, WhatIsNotASoundIsRefusedWithAReason) {
   }
   std::string why;
   EXPECT_EQ(fw::Sound::OpenFile(Path("text.wav"), &why), nullptr);
-  EXPECT_NE(why.find("not a sound file"), std::string::npos) << why;
+  EXPECT_NE(why.find("its format is unknown"), std::string::npos) << why;
   EXPECT_NE(fw::Sound::OpenFile(whole), nullptr);  // the uncut file itself is fine
 }
 
@@ -163,6 +186,33 @@ TEST_F(SoundFiles, SixtySecondsIsTheLimit) {
   fw::SoundRef exact = fw::Sound::OpenFile(WriteTone("minute.wav", fmt, 8000, 1, 60 * 8000), &why);
   ASSERT_NE(exact, nullptr) << why;
   EXPECT_NEAR(exact->DurationSeconds(), 60.0, 0.001);
+}
+
+TEST_F(SoundFiles, DecodingLetsTheBatonGo) {
+  // Long enough that the other thread, started just before, is surely queued
+  // for the baton by the time the decoding lets it go.
+  const int rate = fw::AudioOutput::SampleRate() / 2;
+  const std::string path =
+      WriteTone("long.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, rate, 2, 4 * rate);
+  std::atomic<bool> decoded{false}, ranWhileDecoding{false};
+  std::promise<void> queued;
+  std::thread other;
+  {
+    fw::BatonGuard hold;
+    other = std::thread([&] {
+      queued.set_value();
+      fw::Baton::Acquire();
+      ranWhileDecoding = !decoded;
+      fw::Baton::Release();
+    });
+    queued.get_future().wait();
+    EXPECT_NE(fw::Sound::OpenFile(path), nullptr);
+    decoded = true;
+    EXPECT_TRUE(fw::Baton::HeldByThisThread());
+  }
+  fw::BatonReleased letOtherFinish;
+  other.join();
+  EXPECT_TRUE(ranWhileDecoding);
 }
 
 TEST_F(SoundFiles, FromMemoryDecodesLikeAFileIncludingSilence) {
@@ -184,6 +234,19 @@ TEST_F(SoundFiles, FromMemoryDecodesLikeAFileIncludingSilence) {
   EXPECT_FALSE(why.empty());
   EXPECT_EQ(fw::Sound::FromMemory(nullptr, 0, &why), nullptr);
   EXPECT_EQ(fw::Sound::FromMemory(bytes.data(), 40, &why), nullptr);  // cut header
+
+  // A chunk said to run far past the end: as a file the reader seeks past the
+  // end and finds nothing more, so the memory copy must refuse it too.
+  const std::string w64 =
+      WriteTone("long_chunk.w64", SF_FORMAT_W64 | SF_FORMAT_PCM_16, 22050, 1, 64);
+  std::fstream patch(w64, std::ios::in | std::ios::out | std::ios::binary);
+  patch.seekp(56);  // the size of the format chunk, after the header's 40 bytes and its own marker
+  patch.write("\0\0\0\x10\0\0\0\0", 8);
+  patch.close();
+  std::ifstream patched(w64, std::ios::binary);
+  bytes.assign(std::istreambuf_iterator<char>(patched), std::istreambuf_iterator<char>());
+  EXPECT_EQ(fw::Sound::OpenFile(w64), nullptr);
+  EXPECT_EQ(fw::Sound::FromMemory(bytes.data(), bytes.size()), nullptr);
 }
 
 }  // namespace
