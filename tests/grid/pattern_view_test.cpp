@@ -1,15 +1,23 @@
-// The full redraw, the pattern length and the step pointer on the real window.
-#include "app/assets.h"
+// The full redraw, the pattern length, the step pointer, and the buttons and
+// keys that change a whole row or pattern, on the real window.
+#include <map>
+#include <tuple>
+
 #include "tests/grid/grid_window.h"
 
 namespace {
 
 using gridtest::kBlack;
+using gridtest::kTail;
 using gridtest::kYellow;
-constexpr fw::Color kTail = 0x141414;
 
 class PatternView : public gridtest::GridWindow {
  protected:
+  void Show(int pattern, int meter) {
+    w.Pattern = pattern;
+    w.Hit(pattern, 0, 0) = w.Meter = meter;
+    w.MeterDisplay();
+  }
   // Row 1 step 1 at 100, row 2 step 2 at 50 in orange, row 10 step 32 at 10,
   // under swing 6, whose gaps cut the even steps' lines.
   void ExpectLines() {
@@ -17,9 +25,8 @@ class PatternView : public gridtest::GridWindow {
     EXPECT_EQ(Line(112, 0x804B00), "24..30");
     EXPECT_EQ(Line(16, 0x404000), "504..510");
     EXPECT_EQ(Line(16, kBlack), "0..503,511..511");
-    EXPECT_EQ(Face(1, 1), bluebuttonon());
-    EXPECT_EQ(Face(2, 2), twothirdsvolume());
-    EXPECT_EQ(Face(10, 32), halfvolume());
+    EXPECT_EQ(std::tuple(Face(1, 1), Face(2, 2), Face(10, 32)),
+              std::tuple(bluebuttonon(), twothirdsvolume(), halfvolume()));
   }
 };
 
@@ -32,7 +39,6 @@ TEST_F(PatternView, ClicksAndAFullRedrawDrawTheSameLines) {
   ClickCell(10, 32, true);
   ClickCell(10, 32, true);
   ExpectLines();
-
   w.ClearPattern();
   EXPECT_EQ(Face(2, 2), greenbutton());
   w.ClearDisplay();
@@ -43,19 +49,15 @@ TEST_F(PatternView, ClicksAndAFullRedrawDrawTheSameLines) {
 }
 
 TEST_F(PatternView, ForeignValuesAndStepsBeyondTheLength) {
-  w.Hit(1, 1, 1) = 1;
+  w.Hit(1, 1, 1) = w.Hit(1, 1, 2) = w.Hit(1, 1, 25) = 1;
   w.SV(1, 1, 1) = 10;  // pen (64, 64)
-  w.Hit(1, 1, 2) = 1;
   w.SV(1, 1, 2) = 75;  // face kept, drawn in the previous pen
-  w.Hit(1, 1, 3) = 2;  // shown off
   w.SRCell(1, 2).SetBackdrop(dice());
-  w.Hit(1, 1, 25) = 1;
+  w.Hit(1, 1, 3) = 2;  // shown off
   w.SV(1, 1, 25) = 100;
-  w.Meter = 4;
-  w.MeterDisplay();
+  Show(1, 4);
   EXPECT_EQ(Line(124, 0x404000), "0..14,16..30");
-  EXPECT_EQ(Face(1, 2), dice());
-  EXPECT_EQ(Face(1, 3), greenbutton());
+  EXPECT_EQ(std::pair(Face(1, 2), Face(1, 3)), std::pair(dice(), greenbutton()));
   EXPECT_EQ(Line(124, kTail), "320..511");  // step 25 is not drawn
 }
 
@@ -66,10 +68,9 @@ TEST_F(PatternView, LengthButtonCyclesAndHidesCells) {
     ClickOn(Named("Canvas10"));
     const int numBeats = meter == 1 ? 32 : 36 - 4 * meter;
     const std::string tail = numBeats == 32 ? "" : std::to_string(16 * numBeats) + "..511";
-    EXPECT_EQ(w.Hit(1, 0, 0), meter);
-    EXPECT_EQ(w.NumB().Text(), std::to_string(numBeats / 4));
-    EXPECT_EQ(Line(0, kTail), tail);
-    EXPECT_EQ(Line(127, kTail), tail);
+    EXPECT_EQ(std::pair(w.Hit(1, 0, 0), w.NumB().Text()),
+              std::pair(meter, std::to_string(numBeats / 4)));
+    EXPECT_EQ(Line(0, kTail) + " " + Line(127, kTail), tail + " " + tail);
     for (int s = 1; s <= 32; ++s)
       for (int r : {1, 10}) ASSERT_EQ(w.SRCell(r, s).Visible(), s <= numBeats) << s;
     // The hidden step 30 stays in the store and shows again at 32 steps.
@@ -81,19 +82,87 @@ TEST_F(PatternView, LengthButtonCyclesAndHidesCells) {
 }
 
 TEST_F(PatternView, StepPointerSitsUnderTheStepPlayed) {
-  auto lamp = light();
-  auto strip = fw::NewPicture(512, lamp->Height(), 32);
-  auto paint = [&](int beat) {
-    gridtest::Fill(*strip, 0x123456);
+  auto strip = fw::NewPicture(512, light()->Height(), 32);
+  for (const auto& [beat, rest] :
+       {std::pair{1, "16..511"}, {32, "0..495"}, {0, "0..511"}, {-1, "0..511"}}) {
+    strip->Graphics().ForeColor = 0x123456;
+    strip->Graphics().FillRect(0, 0, 512, strip->Height());
     w.CurrentBeat = beat;
     w.PointerCanvas_Paint(w.PointerCanvas(), strip->Graphics());
-    return gridtest::Runs(*strip, lamp->Height() / 2, 0x123456);
-  };
-  EXPECT_EQ(paint(1), "16..511");
-  EXPECT_EQ(paint(32), "0..495");
-  EXPECT_EQ(paint(0), "0..511");
-  EXPECT_EQ(paint(-1), "0..511");
-  w.CurrentBeat = 0;
+    EXPECT_EQ(gridtest::Runs(*strip, strip->Height() / 2, 0x123456), rest) << beat;
+  }
+}
+
+TEST_F(PatternView, RowClearInSemiTonesLeavesTheNeighbouringRowsWhole) {
+  ClickOn(Named("Canvas7"));  // "SemiTones": rows 2 to 4 on neighbouring lines
+  for (int row : {2, 3, 4})
+    for (int step : {1, 9, 32}) ClickCell(row, step);
+  Show(1, 2);  // step 32 of row 3 is now hidden
+  ClickOn(Named("CR", 3));
+  for (int s = 1; s <= 32; ++s) ASSERT_EQ(w.Hit(1, 3, s) + w.SV(1, 3, s), 0) << s;
+  EXPECT_EQ(std::tuple(Face(3, 9), Face(3, 32), Face(2, 9)),
+            std::tuple(greenbutton(), greenbutton(), bluebuttonon()));
+  EXPECT_EQ(Line(122, kBlack), "0..511");  // the band runs through the tail
+  for (int y : {121, 123}) EXPECT_EQ(Line(y, kYellow), "0..14,128..142") << y;
+  ClickOn(Named("CR", 5));  // an empty row: only its own band
+  EXPECT_EQ(Line(120, kBlack), "0..511");
+  EXPECT_EQ(Line(121, kYellow), "0..14,128..142");
+}
+
+TEST_F(PatternView, PatternClearKeepsTheLength) {
+  w.Hit(2, 1, 1) = w.Hit(3, 1, 1) = 1;
+  w.SV(2, 1, 1) = 100;
+  Show(2, 3);
+  ClickOn(Named("PClear"));
+  EXPECT_EQ(std::tuple(w.Hit(2, 1, 1) + w.SV(2, 1, 1), w.Hit(2, 0, 0), w.Hit(3, 1, 1)),
+            std::tuple(0, 3, 1));
+  EXPECT_EQ(w.NumB().Text(), "6");
+  EXPECT_EQ(Line(124, kBlack) + " " + Line(124, kTail), "0..383 384..511");
+  EXPECT_EQ(Face(1, 1), greenbutton());
+}
+
+TEST_F(PatternView, RandomFillDensityAndVelocities) {
+  Show(1, 4);
+  constexpr int kPresses = 40;
+  std::map<int, int> on;  // cells turned on, by velocity
+  for (int press = 0; press < kPresses; ++press) {
+    w.SV(1, 1, 1) = 77;  // stale velocities are gone after a fill
+    ClickOn(Named("Canvas12"));
+    for (int r = 1; r <= 10; ++r)
+      for (int s = 1; s <= 32; ++s) {
+        const int hit = w.Hit(1, r, s), sv = w.SV(1, r, s);
+        ASSERT_TRUE(hit == 0 ? sv == 0 : hit == 1 && (sv == 100 || sv == 50 || sv == 10));
+        if (hit) ++on[sv], ++on[s > 20 ? -1 : 0];
+      }
+  }
+  const int total = on[100] + on[50] + on[10];
+  EXPECT_NEAR(total / (kPresses * 320.0), 0.13, 0.02);  // about 9 standard deviations wide
+  for (int v : {100, 50, 10}) EXPECT_NEAR(on[v] / static_cast<double>(total), 1 / 3.0, 0.06);
+  EXPECT_GT(on[-1], 0) << "steps beyond the length are filled too";
+  EXPECT_EQ(std::pair(w.Hit(1, 0, 0), w.NumBeats), std::pair(4, 20));
+  EXPECT_EQ(Line(0, kTail), "");  // the fill does not shade the tail
+}
+
+TEST_F(PatternView, PasteCarriesStepsAndLengthAcrossPatterns) {
+  Show(3, 2);
+  ClickCell(1, 2);
+  ClickCell(6, 28, true);
+  Type("c");
+  ClickCell(1, 4);  // an edit after the copy is not in the buffer
+  Show(9, 1);
+  ClickCell(2, 31);  // replaced by the paste
+  Type("v");
+  EXPECT_EQ(std::tuple(w.Meter, w.Hit(9, 0, 0), w.NumBeats), std::tuple(2, 2, 28));
+  EXPECT_EQ(std::tuple(w.Hit(9, 1, 2), w.SV(9, 6, 28), w.Hit(9, 1, 4), w.Hit(9, 2, 31)),
+            std::tuple(1, 50, 0, 0));
+  EXPECT_FALSE(w.SRCell(1, 29).Visible());
+  EXPECT_EQ(Line(0, kTail), "448..511");
+  EXPECT_EQ(Line(124, kYellow), "16..30");
+  EXPECT_EQ(Line(64, kBlack) + " " + Line(64, 0x808000), "0..431,447..447 432..446");
+  EXPECT_EQ(Face(6, 28), twothirdsvolume());
+  w.Pattern = 3;  // pasting onto the copied pattern restores it as it was at the copy
+  Type("v");
+  EXPECT_EQ(std::pair(w.Hit(3, 1, 4), w.Hit(3, 1, 2)), std::pair(0, 1));
 }
 
 }  // namespace

@@ -2,8 +2,9 @@
 // and the exact pixels of the step-line display.
 #include <atomic>
 #include <thread>
+#include <tuple>
+#include <vector>
 
-#include "app/assets.h"
 #include "platform/thread.h"
 #include "tests/grid/grid_window.h"
 
@@ -12,16 +13,44 @@ namespace {
 using gridtest::kBlack;
 using gridtest::kYellow;
 
-class StepCells : public gridtest::GridWindow {};
+class StepCells : public gridtest::GridWindow {
+ protected:
+  std::vector<std::pair<int, int>> StepsOn() const {
+    std::vector<std::pair<int, int>> on;
+    for (int r = 1; r <= 10; ++r)
+      for (int s = 1; s <= 32; ++s)
+        if (w.Hit(1, r, s)) on.emplace_back(r, s);
+    return on;
+  }
+};
 
-TEST_F(StepCells, PlainClickTurnsAStepOnAndOff) {
+TEST_F(StepCells, AClickReachesTheCellUnderItAndNoOtherCell) {
+  // Corners of cells at the edges of the grid and of its blocks; then points
+  // between beat groups, between rows 1 and 2, 5 and 6, 9 and 10, beside the grid.
+  const struct {
+    int x, y, row, step;  // row 0: no step turns on
+  } clicks[] = {{134, 403, 1, 1},  {148, 418, 1, 1},  {628, 327, 5, 32}, {642, 342, 5, 32},
+                {134, 228, 10, 1}, {628, 303, 6, 32}, {642, 299, 7, 32}, {308, 365, 3, 12},
+                {199, 261, 9, 5},  {193, 399, 2, 4},  {391, 265, 8, 17}, {583, 346, 4, 29},
+                {327, 384, 2, 13}, {469, 284, 7, 21}, {533, 246, 9, 25}, {194, 403, 0, 0},
+                {198, 410, 0, 0},  {259, 384, 0, 0},  {262, 390, 0, 0},  {140, 400, 0, 0},
+                {140, 402, 0, 0},  {300, 319, 0, 0},  {300, 326, 0, 0},  {500, 244, 0, 0},
+                {500, 245, 0, 0},  {643, 310, 0, 0},  {133, 310, 0, 0}};
+  for (const auto& c : clicks) {
+    std::vector<std::pair<int, int>> want;
+    if (c.row) want.emplace_back(c.row, c.step);
+    fw::testing::Click(w, c.x, c.y);
+    EXPECT_EQ(StepsOn(), want) << "click at " << c.x << "," << c.y;
+    fw::testing::Click(w, c.x, c.y);  // and off again
+    EXPECT_TRUE(StepsOn().empty());
+  }
+}
+
+TEST_F(StepCells, PlainClicksTurnStepsOnAndOff) {
   ClickCell(1, 5);
-  EXPECT_EQ(w.Hit(1, 1, 5), 1);
-  EXPECT_EQ(w.SV(1, 1, 5), 100);
-  EXPECT_EQ(Face(1, 5), bluebuttonon());
-  EXPECT_EQ(Line(124, kYellow), "64..78");
-
   ClickCell(1, 1);
+  EXPECT_EQ(std::pair(w.Hit(1, 1, 5), w.SV(1, 1, 5)), std::pair(1, 100));
+  EXPECT_EQ(Face(1, 5), bluebuttonon());
   EXPECT_EQ(Line(124, kYellow), "0..14,64..78");
   ClickCell(1, 5);
   ClickCell(1, 1);
@@ -31,102 +60,75 @@ TEST_F(StepCells, PlainClickTurnsAStepOnAndOff) {
 }
 
 TEST_F(StepCells, ContextualClicksAlternateHalfAndQuarterStrength) {
-  w.lineColor(3, 0) = 255;
-  w.lineColor(3, 1) = 150;
-  ClickCell(3, 2);  // on at 100 first
+  w.lineColor(3, 1) = 150;  // orange: the pen shows the velocity
+  ClickCell(3, 2);
   EXPECT_EQ(Line(100, 0xFF9600), "16..30");
-  struct Step {
-    int velocity;
-    fw::PictureRef face;
-    fw::Color pen;
-  };
-  for (Step expect : {Step{50, twothirdsvolume(), 0x804B00}, Step{10, halfvolume(), 0x402600},
-                      Step{50, twothirdsvolume(), 0x804B00}}) {
+  const std::tuple<int, fw::PictureRef, fw::Color> cycle[] = {{50, twothirdsvolume(), 0x804B00},
+                                                              {10, halfvolume(), 0x402600},
+                                                              {50, twothirdsvolume(), 0x804B00}};
+  for (const auto& [velocity, face, pen] : cycle) {
     ClickCell(3, 2, true);
-    EXPECT_EQ(w.Hit(1, 3, 2), 1);
-    EXPECT_EQ(w.SV(1, 3, 2), expect.velocity);
-    EXPECT_EQ(Face(3, 2), expect.face);
-    EXPECT_EQ(Line(100, expect.pen), "16..30");
+    EXPECT_EQ(std::pair(w.Hit(1, 3, 2), w.SV(1, 3, 2)), std::pair(1, velocity));
+    EXPECT_EQ(Face(3, 2), face);
+    EXPECT_EQ(Line(100, pen), "16..30");
   }
-  ClickCell(3, 2);  // a plain click on any velocity turns it off
-  EXPECT_EQ(w.Hit(1, 3, 2), 0);
-  EXPECT_EQ(Line(100, kBlack), "0..511");
-
+  ClickCell(3, 2);        // a plain click on any velocity turns it off
   ClickCell(3, 4, true);  // off -> 50
-  EXPECT_EQ(w.SV(1, 3, 4), 50);
+  EXPECT_EQ(std::pair(w.Hit(1, 3, 2), w.SV(1, 3, 4)), std::pair(0, 50));
   EXPECT_EQ(Line(100, 0x804B00), "48..62");
 }
 
 TEST_F(StepCells, RowsOneAndTenInEveryIntervalMode) {
-  const char* names[] = {"SemiTones", "5ths", "WholeTones", "Octaves"};
-  const int row10[] = {115, 61, 106, 16};
+  const std::pair<const char*, int> modes[] = {
+      {"SemiTones", 115}, {"5ths", 61}, {"WholeTones", 106}, {"Octaves", 16}};
   ClickCell(1, 3);
   ClickCell(10, 3);
-  EXPECT_EQ(Line(16, kYellow), "32..46");
-  for (int m = 0; m < 4; ++m) {
+  for (const auto& [name, row10] : modes) {
     ClickOn(Named("Canvas7"));
-    EXPECT_EQ(w.OctaveText().Text(), names[m]);
-    EXPECT_EQ(Line(124, kYellow), "32..46") << names[m];
-    EXPECT_EQ(Line(row10[m], kYellow), "32..46") << names[m];
-    // A click in this mode lands on the same rows.
+    EXPECT_EQ(w.OctaveText().Text(), name);
+    EXPECT_EQ(Line(124, kYellow), "32..46") << name;
+    ClickCell(10, 7);  // a click in this mode lands on the same line
+    EXPECT_EQ(Line(row10, kYellow), "32..46,96..110") << name;
     ClickCell(10, 7);
-    EXPECT_EQ(Line(row10[m], kYellow), "32..46,96..110") << names[m];
-    ClickCell(10, 7);
-    EXPECT_EQ(Line(row10[m], kYellow), "32..46") << names[m];
+    EXPECT_EQ(Line(row10, kYellow), "32..46") << name;
   }
-  EXPECT_EQ(w.Octave, 1);
   EXPECT_EQ(w.Hit(1, 10, 3), 1);  // the mode changes no step
 }
 
-TEST_F(StepCells, NoteRepeatAtFullLength) {
+TEST_F(StepCells, NoteRepeatSetsTheStepSixteenToTheRightToo) {
   ClickOn(Named("Canvas15"));
-  ASSERT_TRUE(w.NoteRepeat);
+  ASSERT_EQ(w.StaticText33().Text(), "On");
   w.Hit(1, 2, 21) = 1;
   w.SV(1, 2, 21) = 10;
   ClickCell(2, 5);
-  EXPECT_EQ(w.SV(1, 2, 5), 100);
-  EXPECT_EQ(w.SV(1, 2, 21), 100);
-  EXPECT_EQ(Face(2, 21), bluebuttonon());
+  EXPECT_EQ(std::pair(w.SV(1, 2, 5), w.SV(1, 2, 21)), std::pair(100, 100));
   EXPECT_EQ(Line(112, kYellow), "64..78,320..334");
-
-  ClickCell(2, 21);  // step 21 alone: nothing lies 16 steps to its right
-  EXPECT_EQ(w.Hit(1, 2, 21), 0);
-  EXPECT_EQ(w.Hit(1, 2, 5), 1);
+  ClickCell(2, 21);  // nothing lies 16 steps to the right of step 21
+  EXPECT_EQ(std::pair(w.Hit(1, 2, 5), w.Hit(1, 2, 21)), std::pair(1, 0));
   ClickCell(2, 5);  // off for both, decided by step 5
-  EXPECT_EQ(w.Hit(1, 2, 5), 0);
-  EXPECT_EQ(w.Hit(1, 2, 21), 0);
   EXPECT_EQ(Line(112, kBlack), "0..511");
-
   ClickCell(2, 17);
-  EXPECT_EQ(w.Hit(1, 2, 17), 1);
-  EXPECT_EQ(w.Hit(1, 2, 1), 0);
+  EXPECT_EQ(std::pair(w.Hit(1, 2, 17), w.Hit(1, 2, 1)), std::pair(1, 0));
 
   // Contextual from 50 gives 10 on every target, whatever it held.
   w.Hit(1, 4, 3) = 1;
   w.SV(1, 4, 3) = 50;
   ClickCell(4, 3, true);
-  EXPECT_EQ(w.SV(1, 4, 3), 10);
-  EXPECT_EQ(w.SV(1, 4, 19), 10);
-  EXPECT_EQ(w.Hit(1, 4, 19), 1);
+  EXPECT_EQ(std::tuple(w.SV(1, 4, 3), w.Hit(1, 4, 19), w.SV(1, 4, 19)), std::tuple(10, 1, 10));
   EXPECT_EQ(Face(4, 19), halfvolume());
 
-  // At 20 steps nothing lies 16 steps to the right of step 5.
-  w.Meter = 4;
+  w.Meter = 4;  // at 20 steps step 20 is the last one repeated onto
   w.MeterDisplay();
   ClickCell(6, 4);
   ClickCell(6, 5);
   EXPECT_EQ(Line(64, kYellow), "48..62,64..78,304..318");
-  EXPECT_EQ(w.Hit(1, 6, 21), 0);
-
   ClickOn(Named("Canvas15"));
-  EXPECT_FALSE(w.NoteRepeat);
-  EXPECT_EQ(w.StaticText33().Text(), "Off");
+  EXPECT_EQ(std::pair(w.NoteRepeat, w.StaticText33().Text()), std::pair(false, std::string("Off")));
 }
 
 // The playback thread may run wherever a click yields (between note-repeat
 // targets); it must never find a step whose Hit and SV disagree.
 TEST_F(StepCells, AnotherThreadNeverSeesAHalfWrittenStep) {
-  ASSERT_TRUE(fw::Baton::HeldByThisThread());
   w.NoteRepeat = true;
   std::atomic<bool> stop{false};
   std::atomic<int> looks{0}, torn{0};
@@ -136,20 +138,17 @@ TEST_F(StepCells, AnotherThreadNeverSeesAHalfWrittenStep) {
       for (int r = 1; r <= 10; ++r)
         for (int s = 1; s <= 32; ++s) {
           const int hit = w.Hit(1, r, s), sv = w.SV(1, r, s);
-          const bool ok = hit == 0 ? sv == 0 : hit == 1 && (sv == 100 || sv == 50 || sv == 10);
-          if (!ok) ++torn;
+          torn += !(hit == 0 ? sv == 0 : hit == 1 && (sv == 100 || sv == 50 || sv == 10));
         }
       ++looks;
     }
   });
-  // Let the observer have its first look before the clicks start, however late
-  // its thread comes up.
+  // The observer's first look comes before the clicks, however late its thread starts.
   fw::Baton::Release();
   while (looks == 0) std::this_thread::yield();
   fw::Baton::Acquire();
   for (int i = 0; i < 400 && looks < 50; ++i) {
-    const int row = 1 + i % 10, step = 1 + i % 16;
-    ClickCell(row, step, i % 3 == 1);
+    ClickCell(1 + i % 10, 1 + i % 16, i % 3 == 1);
     std::this_thread::yield();
   }
   stop = true;
