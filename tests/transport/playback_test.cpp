@@ -11,6 +11,7 @@ using transporttest::ContentOf;
 using transporttest::HeardStep;
 using transporttest::MaskOf;
 using transporttest::StepOf;
+using Steps = std::vector<HeardStep>;
 
 // How much earlier than its interval a step may seem to come: onsets fall on
 // whole output frames, and the time from finding a step due to starting its
@@ -22,34 +23,27 @@ class Playback : public transporttest::TransportWindow {
   void SetUp() override {
 #if defined(__SANITIZE_THREAD__)
     // The thread sanitizer slows every thread many times over, so what is heard
-    // when says nothing about the program; the transport tests still run the
-    // loop against the event handlers under it.
+    // when says nothing about the program; the other transport tests still run
+    // the loop against the event handlers under it.
     GTEST_SKIP() << "timing of heard steps is not meaningful under the thread sanitizer";
 #endif
     TransportWindow::SetUp();
   }
-  // Every heard step decodes, and comes at least one step interval after the
-  // one before it (a second loop would squeeze steps in between).
-  void ExpectOneLoop(const std::vector<HeardStep>& steps, double gain = 1.0) {
-    for (size_t i = 0; i < steps.size(); ++i) {
-      EXPECT_NE(MaskOf(steps[i], gain), -1) << "step " << i << " level " << steps[i].level;
-      if (i > 0) {
-        EXPECT_GE(steps[i].playMicros - steps[i - 1].playMicros, w.Beat(1) - kSlack)
-            << "step " << i;
-      }
-    }
+  // Every heard step decodes and comes at least one step interval after the
+  // one before it (a second loop would squeeze steps in between); the step
+  // numbers from steps[from] on count up from first, wrapping at length.
+  void ExpectOneLoop(const Steps& steps) {
+    for (size_t i = 0; i < steps.size(); ++i)
+      EXPECT_NE(MaskOf(steps[i]), -1) << "step " << i << " level " << steps[i].level;
+    for (size_t i = 1; i < steps.size(); ++i)
+      EXPECT_GE(steps[i].playMicros - steps[i - 1].playMicros, w.Beat(1) - kSlack) << i;
   }
-  // The step numbers from steps[from] on count up from first, wrapping at length.
-  void ExpectCounting(const std::vector<HeardStep>& steps, size_t from, size_t to, int first,
-                      int length, double gain = 1.0) {
-    int expect = first;
-    for (size_t i = from; i < to; ++i) {
-      EXPECT_EQ(StepOf(MaskOf(steps[i], gain)), expect) << "heard step " << i;
-      expect = expect % length + 1;
-    }
+  void ExpectCounting(const Steps& steps, size_t from, size_t to, int first, int length) {
+    for (size_t i = from; i < to; ++i, first = first % length + 1)
+      EXPECT_EQ(StepOf(MaskOf(steps[i])), first) << "heard step " << i;
   }
   // Index of the first step heard after the moment at.
-  static size_t FirstAfter(const std::vector<HeardStep>& steps, double at) {
+  static size_t FirstAfter(const Steps& steps, double at) {
     return static_cast<size_t>(
         std::find_if(steps.begin(), steps.end(),
                      [at](const HeardStep& s) { return s.playMicros > at; }) -
@@ -59,22 +53,16 @@ class Playback : public transporttest::TransportWindow {
 
 TEST_F(Playback, SoundsTheStepsThatAreOnAndWrapsAtTheLength) {
   MarkedPattern(1, 4);  // 20 steps
-  for (int step : {1, 20}) {
-    w.Hit(1, 1, step) = 1;
-    w.SV(1, 1, step) = 100;
-  }
+  w.Hit(1, 1, 1) = w.Hit(1, 1, 20) = 1;
+  w.SV(1, 1, 1) = w.SV(1, 1, 20) = w.SV(1, 2, 3) = 100;
   w.Hit(1, 2, 3) = 2;  // only 1 means on
-  w.SV(1, 2, 3) = 100;
   w.Meter = 4;
   w.MeterDisplay();
-  ASSERT_EQ(w.NumBeats, 20);
-
   const double start = fw::Microseconds();
   ClickOn(w.Play());
   fw::testing::ProcessEvents(1100);
   ClickOn(w.Play());
-  const auto steps = Heard();
-
+  const Steps steps = Heard();
   ASSERT_GE(steps.size(), 30u);
   EXPECT_GE(steps[0].playMicros - start, w.Beat(1) - kSlack) << "nothing sounds at the start";
   ExpectOneLoop(steps);
@@ -87,10 +75,8 @@ TEST_F(Playback, SoundsTheStepsThatAreOnAndWrapsAtTheLength) {
 
 TEST_F(Playback, APatternChangeIsHeardFromTheNextStepWithoutRestarting) {
   for (int s = 1; s <= 32; ++s) {
-    w.Hit(1, 1, s) = 1;
-    w.SV(1, 1, s) = 100;
-    w.Hit(2, 2, s) = 1;
-    w.SV(2, 2, s) = 100;
+    w.Hit(1, 1, s) = w.Hit(2, 2, s) = 1;
+    w.SV(1, 1, s) = w.SV(2, 2, s) = 100;
   }
   ClickOn(w.Play());
   ASSERT_TRUE(RunUntil([&] { return w.CurrentBeat >= 6; }, 2000));
@@ -99,8 +85,7 @@ TEST_F(Playback, APatternChangeIsHeardFromTheNextStepWithoutRestarting) {
   EXPECT_EQ(w.Pattern, 2);
   fw::testing::ProcessEvents(200);
   ClickOn(w.Play());
-  const auto steps = Heard();
-
+  const Steps steps = Heard();
   const size_t after = FirstAfter(steps, at);
   ASSERT_GE(after, 4u);
   ASSERT_GE(steps.size() - after, 4u);
@@ -117,25 +102,18 @@ TEST_F(Playback, AnEditAndAVolumeChangeAreHeardFromTheNextStep) {
   const int next = w.CurrentBeat;
   const double at = ChangeBetweenSteps([&] {
     ClickOn(w.SRCell(3, next));  // row 3 on at the step due next
-    fw::Canvas& knob = w.Canvas11();
-    const int x = knob.Left() + knob.Width() / 2;
-    fw::testing::Press(w, x, knob.Top() + knob.Height() / 2);
-    fw::testing::Drag(w, x, 120);
-    fw::testing::Release(w, x, 120);
+    DragKnobTo(120);
   });
-  ASSERT_EQ(w.Hit(1, 3, next), 1);
-  ASSERT_EQ(w.MainVolume, 50);
+  ASSERT_EQ(std::pair(w.Hit(1, 3, next), w.MainVolume), std::pair(1, 50));
   fw::testing::ProcessEvents(150);
   ClickOn(w.Play());
-  const auto steps = Heard();
-
+  const Steps steps = Heard();
   const size_t after = FirstAfter(steps, at);
   ASSERT_GE(after, 3u);
   ASSERT_GE(steps.size() - after, 3u);
   for (size_t i = 0; i < steps.size(); ++i) {
-    const double gain = i < after ? 1.0 : 0.5;
-    const int mask = MaskOf(steps[i], gain);
-    ASSERT_NE(mask, -1) << "heard step " << i << " at gain " << gain;
+    const int mask = MaskOf(steps[i], i < after ? 1.0 : 0.5);
+    ASSERT_NE(mask, -1) << "heard step " << i;
     EXPECT_EQ(ContentOf(mask), i == after ? 4 : 0) << "heard step " << i;
   }
   EXPECT_EQ(StepOf(MaskOf(steps[after], 0.5)), next);
@@ -148,15 +126,12 @@ TEST_F(Playback, AShorterLengthStillSoundsTheDueStepThenStartsOver) {
   const double at = ChangeBetweenSteps([&] {
     // Straight into the document: the length button redraws the pattern,
     // which lets the loop run in between, so it could not be one change.
-    w.Hit(1, 0, 0) = 4;
-    w.Meter = 4;
+    w.Hit(1, 0, 0) = w.Meter = 4;
     w.NumBeats = 20;
   });
-  ASSERT_EQ(w.NumBeats, 20);
   fw::testing::ProcessEvents(200);
   ClickOn(w.Play());
-  const auto steps = Heard();
-
+  const Steps steps = Heard();
   const size_t after = FirstAfter(steps, at);
   ASSERT_GE(steps.size() - after, 3u);
   ExpectOneLoop(steps);
@@ -172,16 +147,13 @@ TEST_F(Playback, AStopIsSeenByTheLoopWhichThenLeavesTheStepAtMinusOne) {
   const double stopped = fw::Microseconds();
   EXPECT_GE(w.CurrentBeat, 3) << "the loop has not run since the stop";
   ASSERT_TRUE(RunUntil([&] { return w.CurrentBeat == -1; }, 200));
-  const auto steps = Heard();
+  const Steps steps = Heard();
   ASSERT_FALSE(steps.empty());
   EXPECT_LT(steps.back().playMicros, stopped);
 }
 
 TEST_F(Playback, AStartRightAfterAStopLeavesOneLoopPlaying) {
-  // Start, stop, start before any loop has run.
-  Type(" ");
-  Type(" ");
-  Type(" ");
+  for (int i = 0; i < 3; ++i) Type(" ");  // start, stop, start before any loop has run
   EXPECT_TRUE(w.playon);
   fw::testing::ProcessEvents(300);
   // Stop and start again between two steps of the running loop.
@@ -191,16 +163,10 @@ TEST_F(Playback, AStartRightAfterAStopLeavesOneLoopPlaying) {
   });
   EXPECT_EQ(w.Play().Caption(), "Stop");
   int lowest = 1;
-  RunUntil(
-      [&] {
-        lowest = std::min(lowest, w.CurrentBeat);
-        return false;
-      },
-      300);
+  RunUntil([&] { return (lowest = std::min(lowest, w.CurrentBeat)) < 1; }, 300);
   EXPECT_GE(lowest, 1) << "a replaced loop must not end the new one's position";
   Type(" ");
-  const auto steps = Heard();
-
+  const Steps steps = Heard();
   const size_t after = FirstAfter(steps, restart);
   ASSERT_GE(after, 4u);
   ASSERT_GE(steps.size() - after, 4u);

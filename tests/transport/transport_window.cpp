@@ -1,124 +1,47 @@
 #include "tests/transport/transport_window.h"
 
-#include <unistd.h>
-
 #include <chrono>
 #include <cmath>
 #include <cstdint>
-#include <filesystem>
 #include <thread>
 
+#include "platform/audio_output.h"
 #include "platform/clock.h"
-#include "platform/files.h"
-#include "platform/numbers.h"
 #include "platform/sound_data.h"
 #include "platform/thread.h"
 
 namespace transporttest {
 
-namespace {
-
-// The main window of this program starts with an empty application folder:
-// no default kit, no default bank, every row silent.
-class EmptyStart : public ::testing::Environment {
- public:
-  void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("taktora-transport-test-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder_);
-    fw::SetApplicationFolder(folder_);
-    Window1::Instance();
-  }
-  void TearDown() override {
-    Window1::Instance().playon = false;
-    fw::JoinAllThreads();
-    std::filesystem::remove_all(folder_);
-  }
-
- private:
-  std::filesystem::path folder_;
-};
-
-[[maybe_unused]] auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new EmptyStart);
-
-}  // namespace
-
-fw::SoundRef ImpulseSound(double level) {
-  auto d = std::make_shared<fw::SampleData>();
-  d->sampleRate = fw::AudioOutput::SampleRate();
-  d->frames = 4;
-  d->samples.assign(8, 0.0f);
-  d->samples[0] = d->samples[1] = static_cast<float>(level);
-  return std::make_shared<fw::Sound>(d);
-}
-
 int MaskOf(const HeardStep& step, double gain) {
   const double units = step.level / gain * 1024.0;
   const long mask = std::lround(units);
-  if (std::abs(units - static_cast<double>(mask)) > 0.05) return -1;
-  if (mask < 512 || mask > 1023) return -1;
+  if (std::abs(units - static_cast<double>(mask)) > 0.05 || mask < 512 || mask > 1023) return -1;
   return static_cast<int>(mask);
 }
 
-std::vector<HeardStep> StepsIn(const fw::CapturedAudio& heard) {
-  std::vector<HeardStep> steps;
-  const double microsPerFrame = 1e6 / heard.sampleRate;
-  const int64_t gapFrames = heard.sampleRate / 1000;  // sounds of one step lie within 1 ms
-  int64_t last = -gapFrames - 1;
-  for (int64_t i = 0; i < heard.Frames(); ++i) {
-    const float left = heard.samples[static_cast<size_t>(2 * i)];
-    if (left == 0.0f) continue;
-    if (i - last > gapFrames) {
-      HeardStep s;
-      s.playMicros = heard.startMicros +
-                     static_cast<double>(heard.firstFrame + i) * microsPerFrame -
-                     fw::AudioOutput::LatencyMicroseconds();
-      steps.push_back(s);
-    }
-    steps.back().level += left;
-    last = i;
-  }
-  return steps;
-}
-
 void TransportWindow::SetUp() {
-  StopAndSettle();
+  StartedTest::SetUp();
   for (int r = 1; r <= 10; ++r) {
-    saved_[r] = w.S(r);
-    fw::SoundRef s = ImpulseSound(std::ldexp(1.0, r - 1) / 1024.0);
-    ASSERT_NE(s, nullptr);
-    s->Pan = -100;  // left only, at full level
-    w.S(r) = s;
+    auto d = std::make_shared<fw::SampleData>();
+    d->sampleRate = fw::AudioOutput::SampleRate();
+    d->frames = 4;
+    d->samples.assign(8, 0.0f);
+    d->samples[0] = d->samples[1] = static_cast<float>(std::ldexp(1.0, r - 1) / 1024.0);
+    w.S(r) = std::make_shared<fw::Sound>(d);
+    w.S(r)->Pan = -100;  // left only, at full level
   }
-  w.NoteRepeat = false;
-  w.Swing = 0;
-  w.SwingText().SetText("0");
-  w.CalculateSwing();
-  SetTempo("600");  // a step every 25 ms
-  w.MainVolume = 100;
-  w.percentvolume = 1.0;
-  w.VolumeText().SetText("100");
+  w.StaticText1().SetText("600");  // a step every 25 ms
+  w.CalculateInterval();
   for (int pattern = 1; pattern <= 4; ++pattern) MarkedPattern(pattern);
-  w.Pattern = 1;
-  w.StaticText20().SetText("1");
-  w.Meter = 1;
-  w.ClearDisplay();
   w.MeterDisplay();
-  w.DrumName().SetText("");
   ASSERT_TRUE(fw::AudioOutput::StartCaptureToMemory());
 }
 
 void TransportWindow::TearDown() {
-  StopAndSettle();
+  if (w.playon) w.StopPlayback();
+  EXPECT_TRUE(RunUntil([&] { return w.CurrentBeat <= 0; }, 1000));
   fw::AudioOutput::Stop();
-  for (int r = 1; r <= 10; ++r) w.S(r) = saved_[r];
-  SetTempo("120");
-}
-
-void TransportWindow::StopAndSettle() {
-  if (!w.playon) return;
-  w.StopPlayback();
-  EXPECT_TRUE(RunUntil([&] { return w.CurrentBeat == -1; }, 1000));
+  StartedTest::TearDown();
 }
 
 void TransportWindow::MarkedPattern(int pattern, int lengthCode) {
@@ -131,9 +54,12 @@ void TransportWindow::MarkedPattern(int pattern, int lengthCode) {
   w.Hit(pattern, 0, 0) = lengthCode;
 }
 
-void TransportWindow::SetTempo(const std::string& text) {
-  w.StaticText1().SetText(text);
-  w.CalculateInterval();
+void TransportWindow::DragKnobTo(int y) {
+  const fw::Canvas& knob = w.Canvas11();
+  const int x = knob.Left() + knob.Width() / 2;
+  fw::testing::Press(w, x, knob.Top() + knob.Height() / 2);
+  fw::testing::Drag(w, x, y);
+  fw::testing::Release(w, x, y);
 }
 
 bool TransportWindow::RunUntil(const std::function<bool()>& done, int ms) {
@@ -157,11 +83,22 @@ double TransportWindow::ChangeBetweenSteps(const std::function<void()>& change) 
 
 std::vector<HeardStep> TransportWindow::Heard() {
   fw::testing::ProcessEvents(static_cast<int>(fw::AudioOutput::LatencyMicroseconds() / 1000) + 30);
-  return StepsIn(fw::AudioOutput::TakeCapture());
-}
-
-void TransportWindow::ClickOn(const fw::Control& c) {
-  fw::testing::Click(w, c.Left() + c.Width() / 2, c.Top() + c.Height() / 2);
+  const fw::CapturedAudio heard = fw::AudioOutput::TakeCapture();
+  // The sounds of one step lie within 1 ms.
+  std::vector<HeardStep> steps;
+  const int64_t gapFrames = heard.sampleRate / 1000;
+  for (int64_t i = 0, last = -gapFrames - 1; i < heard.Frames(); ++i) {
+    const float left = heard.samples[static_cast<size_t>(2 * i)];
+    if (left == 0.0f) continue;
+    if (i - last > gapFrames)
+      steps.push_back({heard.startMicros +
+                           static_cast<double>(heard.firstFrame + i) * 1e6 / heard.sampleRate -
+                           fw::AudioOutput::LatencyMicroseconds(),
+                       0.0});
+    steps.back().level += left;
+    last = i;
+  }
+  return steps;
 }
 
 }  // namespace transporttest
