@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -18,8 +17,8 @@
 namespace {
 
 using Type = fw::PropertyValue::Type;
+using V = std::vector<std::string>;
 
-// A property value of the given type, holding v.
 fw::PropertyValue Prop(Type type, uint32_t v) {
   fw::PropertyValue p;
   p.type = type;
@@ -36,52 +35,46 @@ fw::PictureRef Solid(int w, int h, fw::Color c) {
   return pic;
 }
 
-std::vector<std::string>* g_events = nullptr;
+V g_events;
 int g_destroyed = 0;
 
 class LifeWindow : public fw::Window {
  public:
   ~LifeWindow() override { ++g_destroyed; }
   void Layout() override {
-    g_events->push_back("Layout");
+    g_events.push_back("Layout");
     SetProperty("Width", Prop(Type::Integer, 120));
     SetProperty("Height", Prop(Type::Integer, 80));
     SetProperty("HasBackColor", Prop(Type::Boolean, 1));
     SetProperty("BackColor", Prop(Type::Color, 0x102030));
   }
   void CreateControls() override {
-    g_events->push_back("CreateControls");
-    for (const char* name : {"first", "second"}) {
-      New<fw::Canvas>(name).InstallEventHandler("Open", fw::PlainHandler([](fw::Control& c) {
-                                                  g_events->push_back("Open " + c.Name());
-                                                }));
-    }
+    g_events.push_back("CreateControls");
+    for (const char* name : {"first", "second"})
+      New<fw::Canvas>(name).InstallEventHandler(
+          "Open", fw::PlainHandler([](fw::Control& c) { g_events.push_back("Open " + c.Name()); }));
   }
-  void Event_Open() override { g_events->push_back("Event_Open"); }
-  void Event_Close() override { g_events->push_back("Event_Close"); }
+  void Event_Open() override { g_events.push_back("Event_Open"); }
+  void Event_Close() override { g_events.push_back("Event_Close"); }
 };
 
 class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    g_events = &events;
+    g_events.clear();
     g_destroyed = 0;
   }
   void TearDown() override {
     for (fw::Window* w : fw::OpenWindows()) w->Close();
     fw::testing::ProcessEvents();
-    g_events = nullptr;
   }
-  std::vector<std::string> events;
 };
 
 TEST_F(WindowTest, OneImplicitInstanceForgottenAtCloseAndDestroyedLater) {
   auto& a = fw::ImplicitInstance<LifeWindow>("LifeWindow");
   EXPECT_EQ(&fw::ImplicitInstance<LifeWindow>("LifeWindow"), &a);
-  using V = std::vector<std::string>;
-  EXPECT_EQ(events, (V{"Layout", "CreateControls", "Open first", "Open second", "Event_Open"}));
+  EXPECT_EQ(g_events, (V{"Layout", "CreateControls", "Open first", "Open second", "Event_Open"}));
   EXPECT_EQ(fw::OpenWindows(), (std::vector<fw::Window*>{&a}));
-
   a.Close();
   EXPECT_EQ(fw::GetImplicitWindow("LifeWindow"), nullptr);
   EXPECT_TRUE(fw::OpenWindows().empty());
@@ -90,45 +83,46 @@ TEST_F(WindowTest, OneImplicitInstanceForgottenAtCloseAndDestroyedLater) {
   EXPECT_EQ(g_destroyed, 1);
   auto& c = fw::ImplicitInstance<LifeWindow>("LifeWindow");  // a fresh one
   EXPECT_EQ(fw::GetImplicitWindow("LifeWindow"), &c);
-
   // The close box raises Close once and closes the same way.
-  events.clear();
+  g_events.clear();
   fw::testing::ClickCloseBox(c);
   fw::testing::ProcessEvents();
-  EXPECT_EQ(events, (V{"Event_Close"}));
+  EXPECT_EQ(g_events, (V{"Event_Close"}));
   EXPECT_EQ(g_destroyed, 2);
   EXPECT_EQ(fw::GetImplicitWindow("LifeWindow"), nullptr);
 }
 
-// Paints: the window's back colour and backdrop, canvases with and without
-// erasing, a Paint handler on top of the backdrop.
+// The window's back colour and backdrop, canvases with and without erasing,
+// a Paint handler on top of the backdrop.
 TEST_F(WindowTest, ContentAndCanvasesPaintWhereTheyShould) {
   auto* w = new LifeWindow;
   w->Construct();
   w->SetBackdrop(Solid(60, 80, 0x0000FF));  // left half of the window blue
-  auto& erasing = w->New<fw::Canvas>("erasing");
-  auto& plain = w->New<fw::Canvas>("plain");
-  for (auto* c : {&erasing, &plain}) {
-    c->SetTop(10);
-    c->SetWidth(20);
-    c->SetHeight(20);
-    c->SetBackdrop(Solid(10, 10, 0xFF0000));
+  for (const auto& [name, left] : {std::pair{"erasing", 10}, {"plain", 35}}) {
+    auto& c = w->New<fw::Canvas>(name);
+    c.SetLeft(left);
+    c.SetTop(10);
+    c.SetWidth(20);
+    c.SetHeight(20);
+    c.SetBackdrop(Solid(10, 10, 0xFF0000));
   }
-  erasing.SetLeft(10);
-  plain.SetLeft(35);
+  auto& plain = w->Get<fw::Canvas>("plain");
   plain.SetProperty("EraseBackground", Prop(Type::Boolean, 0));
   plain.InstallEventHandler("Paint", fw::PaintHandler([](fw::Control&, fw::Graphics& g) {
                               g.ForeColor = 0x00FF00;
                               g.FillRect(5, 5, 2, 2);  // over the backdrop
                             }));
   auto shot = fw::testing::Grab(*w);
-  EXPECT_EQ(shot->Pixel(100, 70), 0x102030u);  // back colour
-  EXPECT_EQ(shot->Pixel(5, 5), 0x0000FFu);     // backdrop
-  EXPECT_EQ(shot->Pixel(12, 12), 0xFF0000u);   // canvas picture at its own size
-  EXPECT_EQ(shot->Pixel(25, 25), 0x102030u);   // erased to the back colour
-  EXPECT_EQ(shot->Pixel(50, 25), 0x0000FFu);   // not erased: the backdrop shows
-  EXPECT_EQ(shot->Pixel(40, 15), 0x00FF00u);   // Paint drew after the picture
-  EXPECT_EQ(shot->Pixel(42, 17), 0xFF0000u);
+  const std::pair<std::pair<int, int>, fw::Color> pixels[] = {
+      {{100, 70}, 0x102030},  // back colour
+      {{5, 5}, 0x0000FF},     // backdrop
+      {{12, 12}, 0xFF0000},   // canvas picture at its own size
+      {{25, 25}, 0x102030},   // erased to the back colour
+      {{50, 25}, 0x0000FF},   // not erased: the backdrop shows
+      {{40, 15}, 0x00FF00},   // Paint drew after the picture
+      {{42, 17}, 0xFF0000}};
+  for (const auto& [at, colour] : pixels)
+    EXPECT_EQ(shot->Pixel(at.first, at.second), colour) << at.first << "," << at.second;
 }
 
 TEST_F(WindowTest, RefreshFromAnotherThreadPaintsOnTheMainThread) {
@@ -138,15 +132,14 @@ TEST_F(WindowTest, RefreshFromAnotherThreadPaintsOnTheMainThread) {
   c.SetWidth(10);
   c.SetHeight(10);
   std::atomic<int> paints{0};
-  std::atomic<bool> offMain{false};
+  std::atomic<bool> offMain{false}, done{false};
   const std::thread::id main = std::this_thread::get_id();
   c.InstallEventHandler("Paint", fw::PaintHandler([&](fw::Control&, fw::Graphics&) {
-                          if (std::this_thread::get_id() != main) offMain = true;
+                          offMain = offMain || std::this_thread::get_id() != main;
                           ++paints;
                         }));
   fw::testing::ProcessEvents(50);
-  int before = paints;
-  std::atomic<bool> done{false};
+  const int before = paints;
   std::thread t([&] {
     fw::BatonGuard baton;  // as the playback thread holds it
     c.Refresh(true);
