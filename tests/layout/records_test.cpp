@@ -37,29 +37,20 @@ std::string Encode(const EntryList& list) {
 }
 
 TEST(DesignRecords, StepCellMatchesTheWorkedExampleByteForByte) {
-  const std::pair<const char*, const char*> example[] = {{"Name", "00 00 00 03 53 52 33"},
-                                                         {"Index", "00 00 00 0C"},
-                                                         {"Left", "00 00 01 34"},
-                                                         {"Top", "00 00 01 6D"},
-                                                         {"Width", "00 00 00 0F"},
-                                                         {"Height", "00 00 00 10"},
-                                                         {"LockLeft", "00"},
-                                                         {"LockTop", "00"},
-                                                         {"LockRight", "00"},
-                                                         {"LockBottom", "00"},
-                                                         {"TabPanelIndex", "00 00 00 00"},
-                                                         {"TabIndex", "00 00 00 64"},
-                                                         {"Visible", "01"},
-                                                         {"HelpTag", "00 00 00 00"},
-                                                         {"AutoDeactivate", "01"},
-                                                         {"Enabled", "01"},
-                                                         {"UseFocusRing", "01"},
-                                                         {"AcceptFocus", "00"},
-                                                         {"AcceptTabs", "00"},
-                                                         {"EraseBackground", "00"},
-                                                         {"InitialParent", "00 00 00 00"}};
+  // Each entry's name, then its value's bytes in hex.
+  const std::string example =
+      "Name:00 00 00 03 53 52 33|Index:00 00 00 0C|Left:00 00 01 34|Top:00 00 01 6D|"
+      "Width:00 00 00 0F|Height:00 00 00 10|LockLeft:00|LockTop:00|LockRight:00|LockBottom:00|"
+      "TabPanelIndex:00 00 00 00|TabIndex:00 00 00 64|Visible:01|HelpTag:00 00 00 00|"
+      "AutoDeactivate:01|Enabled:01|UseFocusRing:01|AcceptFocus:00|AcceptTabs:00|"
+      "EraseBackground:00|InitialParent:00 00 00 00|";
   std::string expected;
-  for (const auto& [name, hex] : example) expected += name + (" " + Hex(hex));
+  for (size_t at = 0, colon, bar; (colon = example.find(':', at)) != std::string::npos;
+       at = bar + 1) {
+    bar = example.find('|', colon);
+    expected +=
+        example.substr(at, colon - at) + " " + Hex(example.substr(colon + 1, bar - colon - 1));
+  }
   EXPECT_EQ(std::string(RecordOf("SR3", 12)), expected);
 }
 
