@@ -36,9 +36,34 @@ TEST(StartValues, WindowAndDocumentWithoutDefaultFiles) {
     for (int x = 0; x < 512; ++x) ASSERT_EQ(w.p->Pixel(x, y), 0u) << x << "," << y;
 }
 
-class Shown : public StartedTest {};
+class MainWindow : public StartedTest {
+ protected:
+  void SetUp() override {
+    StartedTest::SetUp();
+    fw::testing::SetURLOpener([this](const std::string& a) { opened.push_back(a); });
+  }
+  void TearDown() override {
+    fw::testing::SetURLOpener(nullptr);
+    if (auto* about = fw::GetImplicitWindow(AboutTaktora::kClassName)) about->Close();
+    fw::testing::ProcessEvents(10);
+    StartedTest::TearDown();
+  }
+  AboutTaktora* OpenAbout() {
+    App::Instance().ChooseMenuItem("FileAboutTaktora");
+    fw::testing::ProcessEvents(10);
+    return static_cast<AboutTaktora*>(fw::GetImplicitWindow(AboutTaktora::kClassName));
+  }
+  // Sets the tempo text, then clicks the swing arrow from level 0 up to level.
+  void Apply(const char* tempo, int level) {
+    w.StaticText1().SetText(tempo);
+    w.Swing = 0;
+    w.CalculateSwing();
+    for (int i = 0; i < level; ++i) ClickOn(w.Get<fw::Canvas>("SwingUp"));
+  }
+  std::vector<std::string> opened;
+};
 
-TEST_F(Shown, EachPictureIsDrawnOnItsControl) {
+TEST_F(MainWindow, EachPictureIsDrawnOnItsControl) {
   ClickOn(w.SRCell(2, 3));  // velocity 100
   ClickOn(w.SRCell(2, 2));
   ClickOn(w.SRCell(2, 2), true);
@@ -80,18 +105,7 @@ TEST_F(Shown, EachPictureIsDrawnOnItsControl) {
     EXPECT_EQ(shot->Pixel(x, y), fw::GetPicture(205)->Pixel(x, y));
 }
 
-// Sets the tempo text, then clicks the swing arrow from level 0 up to level.
-class Timing : public StartedTest {
- protected:
-  void Apply(const char* tempo, int level) {
-    w.StaticText1().SetText(tempo);
-    w.Swing = 0;
-    w.CalculateSwing();
-    for (int i = 0; i < level; ++i) ClickOn(w.Get<fw::Canvas>("SwingUp"));
-  }
-};
-
-TEST_F(Timing, EverySwingLevelDelaysTheEvenSteps) {
+TEST_F(MainWindow, EverySwingLevelDelaysTheEvenSteps) {
   const double down[] = {1.0, 0.9, 0.85, 0.8, 0.75, 0.7, 0.65, 0.6, 0.55};
   for (int level = 0; level <= 8; ++level) {
     Apply("120", level);
@@ -103,7 +117,7 @@ TEST_F(Timing, EverySwingLevelDelaysTheEvenSteps) {
   }
 }
 
-TEST_F(Timing, TempoTextGivesTheInterval) {
+TEST_F(MainWindow, TempoTextGivesTheInterval) {
   const std::pair<const char*, double> tempos[] = {
       {"40", 375000.0}, {"175", 15e6 / 175}, {"119.6", 125000.0},  // rounds to the nearest
       {"0", 15e6},      {"-20", 15e6},       {"abc", 15e6}};       // below 1 counts as 1
@@ -113,27 +127,7 @@ TEST_F(Timing, TempoTextGivesTheInterval) {
   }
 }
 
-class MenusAndLabels : public StartedTest {
- protected:
-  void SetUp() override {
-    StartedTest::SetUp();
-    fw::testing::SetURLOpener([this](const std::string& a) { opened.push_back(a); });
-  }
-  void TearDown() override {
-    fw::testing::SetURLOpener(nullptr);
-    if (auto* about = fw::GetImplicitWindow(AboutTaktora::kClassName)) about->Close();
-    fw::testing::ProcessEvents(10);
-    StartedTest::TearDown();
-  }
-  AboutTaktora* OpenAbout() {
-    App::Instance().ChooseMenuItem("FileAboutTaktora");
-    fw::testing::ProcessEvents(10);
-    return static_cast<AboutTaktora*>(fw::GetImplicitWindow(AboutTaktora::kClassName));
-  }
-  std::vector<std::string> opened;
-};
-
-TEST_F(MenusAndLabels, MenuBarShowsTheMenusAndTheEditItemsLeaveThePatternsAlone) {
+TEST_F(MainWindow, MenuBarShowsTheMenusAndTheEditItemsLeaveThePatternsAlone) {
   EXPECT_EQ(fw::testing::DescribeMenuBar(w),
             "&File[About Taktora|Quit(Ctrl+Q)] &Edit[&Undo(Ctrl+Z)|-|Cu&t(Ctrl+X)|&Copy(Ctrl+C)|"
             "&Paste(Ctrl+V)|Clear|-|Select &All(Ctrl+A)]");
@@ -146,7 +140,7 @@ TEST_F(MenusAndLabels, MenuBarShowsTheMenusAndTheEditItemsLeaveThePatternsAlone)
   EXPECT_EQ(w.Hit(1, 2, 3), 1);
 }
 
-TEST_F(MenusAndLabels, AboutShowsOneWindowAndAPressClosesIt) {
+TEST_F(MainWindow, AboutShowsOneWindowAndAPressClosesIt) {
   AboutTaktora* about = OpenAbout();
   ASSERT_NE(about, nullptr);
   EXPECT_TRUE(about->Visible());
@@ -161,7 +155,7 @@ TEST_F(MenusAndLabels, AboutShowsOneWindowAndAPressClosesIt) {
   EXPECT_NE(OpenAbout(), nullptr) << "the next About makes a new window";
 }
 
-TEST_F(MenusAndLabels, LinkLabelColoursFollowThePointerAndOnlyAClickInsideOpens) {
+TEST_F(MainWindow, LinkLabelColoursFollowThePointerAndOnlyAClickInsideOpens) {
   AboutTaktora* about = OpenAbout();
   ASSERT_NE(about, nullptr);
   auto& link = about->Get<stStaticURL>("stStaticURL2");
@@ -202,7 +196,7 @@ TEST_F(MenusAndLabels, LinkLabelColoursFollowThePointerAndOnlyAClickInsideOpens)
 
 // A one-line label cuts what does not fit: each must hold, in the font it is
 // drawn in, its record's text and every text the program itself puts there.
-TEST_F(MenusAndLabels, EveryOneLineLabelShowsItsWholeText) {
+TEST_F(MainWindow, EveryOneLineLabelShowsItsWholeText) {
   const std::map<std::string, std::vector<std::string>> later = {
       {"OctaveText", {"SemiTones", "5ths", "WholeTones"}},
       {"StaticText1", {"175"}},
