@@ -170,6 +170,18 @@ void AddItems(QWidget* menu, const MenuItem& parent) {
   for (int i = 0; i < parent.Count(); ++i) AddItem(menu, parent.Item(i));
 }
 
+// Program code runs in event handlers, timers, posted calls and deferred
+// deletions, all of which Qt delivers here: each holds the baton, whether or
+// not the dispatcher said it woke first.
+class TaktoraApplication : public QApplication {
+ public:
+  using QApplication::QApplication;
+  bool notify(QObject* receiver, QEvent* event) override {
+    detail::DeliveryHold hold;
+    return QApplication::notify(receiver, event);
+  }
+};
+
 }  // namespace
 
 QMenuBar* BuildQtMenuBar(MenuBar* bar, QWidget* parent) {
@@ -273,7 +285,7 @@ bool RuntimeInit(int& argc, char** argv) {
                  why.c_str());
     return false;
   }
-  auto* app = new QApplication(argc, argv);
+  auto* app = new TaktoraApplication(argc, argv);
   app->setApplicationName(QStringLiteral("Taktora"));
   app->setQuitOnLastWindowClosed(false);
   g_quitRequested = false;

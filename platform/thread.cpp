@@ -106,7 +106,50 @@ ChangeSignal& TheChangeSignal() {
   return signal;
 }
 
-thread_local bool holding = false;
+// How many holds this thread has on the baton (deliveries nested in a modal
+// loop, guards): it has the baton exactly while this is above zero.
+thread_local int depth = 0;
+// The depth put aside while the main event loop waits; taken back when the
+// loop wakes or delivers anything.
+thread_local int parked = 0;
+thread_local bool isMainThread = false;
+
+void TakeWithDepth(int d) {
+  if (depth == 0) TheBaton().Acquire();
+  depth = d;
+}
+
+void LetGoWholly() {
+  if (depth == 0) return;
+  depth = 0;
+  TheBaton().Release();
+  TheChangeSignal().Notify();
+}
+
+void Unpark() {
+  if (parked == 0) return;
+  const int d = parked;
+  parked = 0;
+  TakeWithDepth(d);
+}
+
+// Adds a hold and returns the depth to go back to when it ends.
+int HoldOnceMore() {
+  Unpark();
+  const int before = depth;
+  TakeWithDepth(before + 1);
+  return before;
+}
+
+// Ends a hold: the thread is left holding as it was before it, whatever was
+// let go or taken back inside.
+void BackTo(int before) {
+  parked = 0;
+  if (before == 0)
+    LetGoWholly();
+  else
+    TakeWithDepth(before);
+}
 
 struct Running {
   std::shared_ptr<Thread> object;
@@ -166,38 +209,29 @@ void ReapFinished() {
 // ---- Baton
 
 void Baton::Acquire() {
-  if (holding) return;
-  TheBaton().Acquire();
-  holding = true;
+  Unpark();
+  if (depth == 0) TakeWithDepth(1);
 }
 
 void Baton::Release() {
-  if (!holding) return;
-  holding = false;
-  TheBaton().Release();
-  TheChangeSignal().Notify();
+  parked = 0;
+  LetGoWholly();
 }
 
-bool Baton::HeldByThisThread() { return holding; }
+bool Baton::HeldByThisThread() { return depth > 0; }
 
-BatonGuard::BatonGuard() : took_(!Baton::HeldByThisThread()) {
-  if (took_) Baton::Acquire();
+BatonGuard::BatonGuard() : before_(HoldOnceMore()) {}
+BatonGuard::~BatonGuard() { BackTo(before_); }
+
+BatonReleased::BatonReleased() : depth_(depth + parked) {
+  parked = 0;
+  LetGoWholly();
 }
 
-BatonGuard::~BatonGuard() {
-  if (took_) Baton::Release();
-}
-
-BatonReleased::BatonReleased() : had_(Baton::HeldByThisThread()) {
-  if (had_) Baton::Release();
-}
-
-BatonReleased::~BatonReleased() {
-  if (had_) Baton::Acquire();
-}
+BatonReleased::~BatonReleased() { BackTo(depth_); }
 
 void YieldToNextThread() {
-  if (!holding) {
+  if (depth == 0) {
     std::this_thread::yield();
     return;
   }
@@ -219,7 +253,7 @@ constexpr double kMaxSleep = 100000.0;
 constexpr double kTakeBackEarly = 5.0;
 
 void YieldToNextThreadUntil(double wakeAtMicroseconds) {
-  const bool had = holding;
+  const int had = depth;
   double now = Microseconds();
   if (wakeAtMicroseconds <= now) {
     YieldToNextThread();
@@ -232,7 +266,7 @@ void YieldToNextThreadUntil(double wakeAtMicroseconds) {
   // Letting go here does not wake other waiters: a thread that does nothing
   // but wait would otherwise keep every other waiter awake, and they it.
   if (had) {
-    holding = false;
+    depth = 0;
     TheBaton().Release();
   }
   const double remaining = wakeAtMicroseconds - now;
@@ -242,7 +276,7 @@ void YieldToNextThreadUntil(double wakeAtMicroseconds) {
     // A change elsewhere (a stop, a new tempo) returns at once so the caller
     // reads it again.
     if (signal.WaitUntil(seen, until) || capped) {
-      if (had) Baton::Acquire();
+      if (had) TakeWithDepth(had);
       return;
     }
   }
@@ -251,7 +285,7 @@ void YieldToNextThreadUntil(double wakeAtMicroseconds) {
   // caller would otherwise find added to every wait) and watch the rest
   // holding it.
   while (Microseconds() < wakeAtMicroseconds - kTakeBackEarly) CpuRelax();
-  if (had) Baton::Acquire();
+  if (had) TakeWithDepth(had);
   while (Microseconds() < wakeAtMicroseconds) CpuRelax();
 }
 
@@ -295,8 +329,7 @@ void Thread::Run() {
 }
 
 void JoinAllThreads() {
-  const bool had = Baton::HeldByThisThread();
-  Baton::Release();
+  BatonReleased released;
   for (;;) {
     std::vector<Running> all;
     {
@@ -317,7 +350,6 @@ void JoinAllThreads() {
       if (r.thread.joinable()) r.thread.join();
     }
   }
-  if (had) Baton::Acquire();
 }
 
 // ---- The main thread
@@ -325,15 +357,31 @@ void JoinAllThreads() {
 namespace detail {
 
 void InstallMainThreadBaton() {
+  isMainThread = true;
   Baton::Acquire();
   QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
   if (!dispatcher) return;
+  // Whatever the dispatcher delivers after it wakes takes the baton back on its
+  // own (see DeliveryHold), so waking is only the earliest moment to do so.
   QObject::connect(
-      dispatcher, &QAbstractEventDispatcher::aboutToBlock, dispatcher, [] { Baton::Release(); },
+      dispatcher, &QAbstractEventDispatcher::aboutToBlock, dispatcher,
+      [] {
+        if (depth == 0) return;
+        parked = depth;
+        LetGoWholly();
+      },
       Qt::DirectConnection);
   QObject::connect(
-      dispatcher, &QAbstractEventDispatcher::awake, dispatcher, [] { Baton::Acquire(); },
+      dispatcher, &QAbstractEventDispatcher::awake, dispatcher, [] { Unpark(); },
       Qt::DirectConnection);
+}
+
+bool OnMainThread() { return isMainThread; }
+
+DeliveryHold::DeliveryHold() : before_(isMainThread ? HoldOnceMore() : -1) {}
+
+DeliveryHold::~DeliveryHold() {
+  if (before_ >= 0) BackTo(before_);
 }
 
 }  // namespace detail

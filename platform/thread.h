@@ -1,8 +1,9 @@
 // Cooperative threads. Program code on the main thread and on any Thread never
 // runs at the same time: one baton is held by whoever runs program code. The
-// main thread holds it while it handles an event and lets it go while its
-// event loop (or a modal dialog) waits; a Thread holds it from its start and
-// lets it go only inside YieldToNextThread.
+// main thread holds it from start-up and around every delivery of its event
+// loop (events, timers, posted calls, deferred deletions), and lets it go
+// while its event loop (or a modal dialog) waits; a Thread holds it from its
+// start and lets it go only inside YieldToNextThread.
 #pragma once
 #include <memory>
 
@@ -43,7 +44,8 @@ class Baton {
   static bool HeldByThisThread();
 };
 
-// Holds the baton for a scope (no-op when this thread holds it already).
+// Holds the baton for a scope. Holds nest: each leaves the thread holding as
+// it was before, so the baton is let go when the outermost one ends.
 class BatonGuard {
  public:
   BatonGuard();
@@ -52,12 +54,13 @@ class BatonGuard {
   BatonGuard& operator=(const BatonGuard&) = delete;
 
  private:
-  bool took_;
+  int before_;
 };
 
-// Lets the baton go for a scope when this thread holds it, and takes it back
-// at the end: for waits and work that touch no program state (a modal
-// dialog, decoding a sound file), so that the playback thread runs meanwhile.
+// Lets the baton go wholly for a scope, however many holds this thread has,
+// and takes them all back at the end: for waits and work that touch no
+// program state (a modal dialog, decoding a sound file), so that the playback
+// thread runs meanwhile.
 class BatonReleased {
  public:
   BatonReleased();
@@ -66,7 +69,7 @@ class BatonReleased {
   BatonReleased& operator=(const BatonReleased&) = delete;
 
  private:
-  bool had_;
+  int depth_;
 };
 
 }  // namespace fw

@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QThread>
+#include <QTimer>
 #include <algorithm>
 #include <atomic>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -27,10 +32,8 @@ bool Eventually(F done) {
 
 template <typename F>
 void WithoutBaton(F body) {
-  const bool had = fw::Baton::HeldByThisThread();
-  fw::Baton::Release();
+  fw::BatonReleased released;
   body();
-  if (had) fw::Baton::Acquire();
 }
 
 TEST(Baton, HoldersNeverOverlap) {
@@ -90,7 +93,10 @@ TEST(Baton, GuardAndYieldWithoutTheBaton) {
       fw::BatonGuard outer;
       EXPECT_TRUE(fw::Baton::HeldByThisThread());
       {
-        fw::BatonGuard inner;  // already held: no second acquisition
+        fw::BatonGuard inner;        // already held: no second acquisition
+        fw::BatonReleased released;  // lets go of both holds: another thread gets in
+        EXPECT_FALSE(fw::Baton::HeldByThisThread());
+        std::thread([] { fw::BatonGuard g; }).join();
       }
       EXPECT_TRUE(fw::Baton::HeldByThisThread());
     }
@@ -193,6 +199,66 @@ TEST(Baton, MainEventLoopLetsGoOnlyWhileItWaits) {
   fw::testing::ProcessEvents(0);
   EXPECT_TRUE(fw::Baton::HeldByThisThread());
   WithoutBaton([&] { other.join(); });
+}
+
+// The main loop delivers timers, posted calls and deferred deletions while it
+// waits, some with no wake-up of its dispatcher before them: program code in
+// every one of them holds the baton.
+TEST(Baton, MainThreadHoldsItInEveryDelivery) {
+  std::vector<std::string> without;
+  auto check = [&without](const char* what) {
+    if (!fw::Baton::HeldByThisThread()) without.emplace_back(what);
+  };
+  struct Probe : QObject {
+    std::function<void()> gone;
+    ~Probe() override { gone(); }
+  };
+  QEventLoop loop;
+  QTimer::singleShot(1, [&] {
+    check("timer");
+    QMetaObject::invokeMethod(
+        qApp,
+        [&] {
+          check("posted call");
+          auto* probe = new Probe;
+          probe->gone = [&] {
+            check("deferred delete");
+            loop.quit();
+          };
+          probe->deleteLater();
+        },
+        Qt::QueuedConnection);
+  });
+  loop.exec();
+  EXPECT_EQ(without, std::vector<std::string>{});
+  EXPECT_TRUE(fw::Baton::HeldByThisThread());
+}
+
+// Qt's own threads deliver events too; they run no program code and must not
+// wait for the baton (the main thread may be waiting for them).
+TEST(Baton, OtherThreadsDeliverWithoutIt) {
+  ASSERT_TRUE(fw::Baton::HeldByThisThread());
+  QThread worker;
+  worker.start();
+  auto* there = new QObject;
+  there->moveToThread(&worker);
+  QObject::connect(&worker, &QThread::finished, there, &QObject::deleteLater);
+  std::atomic<bool> delivered{false}, heldThere{false};
+  QMetaObject::invokeMethod(
+      there,
+      [&] {
+        heldThere = fw::Baton::HeldByThisThread();
+        delivered = true;
+      },
+      Qt::QueuedConnection);
+  const double deadline = fw::Microseconds() + 5e6;
+  while (!delivered && fw::Microseconds() < deadline) std::this_thread::yield();
+  EXPECT_TRUE(delivered);
+  EXPECT_FALSE(heldThere);
+  WithoutBaton([&] {
+    worker.quit();
+    worker.wait();
+  });
 }
 
 class Counter : public fw::Thread {
