@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/detail.h"
 #include "platform/guarded.h"
 #include "platform/painter_graphics.h"
 #include "platform/qt_widgets.h"
@@ -131,11 +132,13 @@ void Control::Refresh(bool /*eraseBackground*/) {
   // Whether the area is erased first follows the control's EraseBackground.
   QWidget* w = impl_->widget.data();
   if (!w) return;
-  if (QThread::currentThread() == w->thread()) {
+  if (detail::OnMainThread()) {
     w->update();
   } else {
     // Another thread (the playback thread): the repaint runs on the main
     // thread; the widget is the context, so a destroyed control paints nothing.
+    // The call is posted holding the baton and run holding it, so the main
+    // thread sees it only after this thread has let go.
     QMetaObject::invokeMethod(
         w, [w] { w->update(); }, Qt::QueuedConnection);
   }
