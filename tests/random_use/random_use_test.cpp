@@ -157,11 +157,17 @@ class RandomUser {
                           y += static_cast<int>(Pick(41)) - 20);
       fw::testing::Release(w, x, y);
     } else {
-      // Program code in a timer of its own, outside any input.
+      // Program code in a timer of its own, outside any input: a redraw, or
+      // the About window (which a click closes again).
       ++counts_["timer"];
-      QTimer::singleShot(static_cast<int>(Pick(3)), [this] {
+      QTimer::singleShot(static_cast<int>(Pick(3)), [this, about = Chance(0.2)] {
         if (!fw::Baton::HeldByThisThread()) ++withoutBaton;
-        if (auto* w1 = static_cast<Window1*>(fw::GetImplicitWindow("Window1"))) w1->PatternDraw();
+        auto* w1 = static_cast<Window1*>(fw::GetImplicitWindow("Window1"));
+        if (!w1) return;
+        if (about)
+          App::Instance().ChooseMenuItem("FileAboutTaktora");
+        else
+          w1->PatternDraw();
       });
     }
   }
