@@ -11,6 +11,7 @@
 // 5 s otherwise), TAKTORA_RANDOM_USE_SEED the seed.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -45,6 +46,15 @@ constexpr double kDefaultSeconds = 20;
 #else
 constexpr double kDefaultSeconds = 5;
 #endif
+
+// Counts every event the main thread delivers, input and timers alike.
+struct DeliveryCounter : QObject {
+  long events = 0;
+  bool eventFilter(QObject*, QEvent*) override {
+    ++events;
+    return false;
+  }
+};
 
 class RandomUser {
  public:
@@ -207,11 +217,15 @@ TEST(RandomUse, PlaysThroughRandomInputAndEndsWhilePlaying) {
   fs::create_directories(scratch);
   startup::StartAudio();
   RandomUser user(seed, scratch);
+  DeliveryCounter delivered;
+  qApp->installEventFilter(&delivered);
   const double start = fw::Microseconds();
   const double until = start + seconds * 1e6;
   while (fw::Microseconds() < until) EXPECT_EQ(user.Live(until), 0);
+  qApp->removeEventFilter(&delivered);
   fw::AudioOutput::Stop();
-  std::printf("random use: seed %u, %.1f s\n", seed, (fw::Microseconds() - start) / 1e6);
+  std::printf("random use: seed %u, %.1f s, %ld events delivered\n", seed,
+              (fw::Microseconds() - start) / 1e6, delivered.events);
   for (const auto& [what, n] : user.Counts()) std::printf("  %s: %d\n", what.c_str(), n);
   EXPECT_EQ(user.withoutBaton, 0) << "inputs delivered without the baton";
   EXPECT_TRUE(fw::OpenWindows().empty());
