@@ -17,8 +17,6 @@
 
 namespace {
 
-// Runs the body with the main thread not holding the baton, as while its event
-// loop waits.
 // Polls done() until it holds or two seconds passed.
 template <typename F>
 bool Eventually(F done) {
@@ -30,6 +28,8 @@ bool Eventually(F done) {
   return true;
 }
 
+// Runs the body with the main thread not holding the baton, as while its event
+// loop waits.
 template <typename F>
 void WithoutBaton(F body) {
   fw::BatonReleased released;
@@ -255,9 +255,7 @@ TEST(Baton, OtherThreadsDeliverWithoutIt) {
   QObject::connect(&worker, &QThread::finished, there, &QObject::deleteLater);
   worker.start();
   QCoreApplication::postEvent(there, new QEvent(QEvent::User));
-  const double deadline = fw::Microseconds() + 5e6;
-  while (!g_delivered && fw::Microseconds() < deadline) std::this_thread::yield();
-  EXPECT_TRUE(g_delivered);
+  EXPECT_TRUE(Eventually([] { return g_delivered.load(); }));
   EXPECT_FALSE(g_heldThere);
   WithoutBaton([&] {
     worker.quit();
