@@ -26,12 +26,12 @@
 #include <vector>
 
 #include "engine/window1.h"
-#include "platform/application.h"
-#include "platform/audio_output.h"
-#include "platform/clock.h"
-#include "platform/files.h"
-#include "platform/sound.h"
-#include "platform/testing.h"
+#include "platform/base/clock.h"
+#include "platform/base/files.h"
+#include "platform/sound/audio_output.h"
+#include "platform/sound/sound.h"
+#include "platform/ui/application.h"
+#include "platform/ui/testing.h"
 
 namespace {
 

@@ -19,11 +19,11 @@
 #include <thread>
 #include <vector>
 
-#include "platform/audio_output.h"
-#include "platform/clock.h"
-#include "platform/mixer.h"
-#include "platform/sound.h"
-#include "platform/sound_data.h"
+#include "platform/base/clock.h"
+#include "platform/sound/audio_output.h"
+#include "platform/sound/mixer.h"
+#include "platform/sound/sound.h"
+#include "platform/sound/sound_data.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "platform/clock.h"
-#include "platform/thread.h"
+#include "platform/base/clock.h"
+#include "platform/base/thread.h"
 
 namespace {
 

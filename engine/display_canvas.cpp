@@ -1,6 +1,6 @@
 // The step-line display picture and its canvas.
 #include "engine/window1.h"
-#include "platform/color.h"
+#include "platform/ui/color.h"
 
 void Window1::Canvas1_Open(fw::Control&) {
   p = fw::NewPicture(512, 128, 32);

@@ -1,8 +1,8 @@
 // The one-key commands of the main window.
 #include "app/assets.h"
 #include "engine/window1.h"
-#include "platform/numbers.h"
-#include "platform/picture.h"
+#include "platform/base/numbers.h"
+#include "platform/ui/picture.h"
 
 bool Window1::Event_KeyDown(const std::string& key) {
   if (fw::TextEquals(key, " ")) {

@@ -10,11 +10,11 @@
 #include <string_view>
 
 #include "engine/arrays.h"
-#include "platform/controls.h"
-#include "platform/files.h"
-#include "platform/picture.h"
-#include "platform/sound.h"
-#include "platform/window.h"
+#include "platform/base/files.h"
+#include "platform/sound/sound.h"
+#include "platform/ui/controls.h"
+#include "platform/ui/picture.h"
+#include "platform/ui/window.h"
 
 class Window1 : public fw::Window {
  public:

@@ -5,9 +5,10 @@
 #include "files/kit_files.h"
 #include "files/kit_format.h"
 #include "files/text_file.h"
-#include "platform/application.h"
-#include "platform/numbers.h"
-#include "platform/thread.h"
+#include "platform/base/numbers.h"
+#include "platform/base/thread.h"
+#include "platform/ui/application.h"
+#include "platform/ui/dialogs.h"
 
 namespace {
 constexpr fw::Color kEmptyColor = 0x63393D;

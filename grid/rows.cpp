@@ -3,9 +3,10 @@
 #include "engine/window1.h"
 #include "grid/step_edit.h"
 #include "grid/step_look.h"
-#include "platform/application.h"
-#include "platform/events.h"
-#include "platform/numbers.h"
+#include "platform/base/numbers.h"
+#include "platform/ui/application.h"
+#include "platform/ui/dialogs.h"
+#include "platform/ui/events.h"
 
 namespace {
 constexpr fw::Color kLoadedLabelColor = 0xB4686E;

@@ -3,8 +3,8 @@
 #include "engine/window1.h"
 #include "grid/step_edit.h"
 #include "grid/step_look.h"
-#include "platform/events.h"
-#include "platform/thread.h"
+#include "platform/base/thread.h"
+#include "platform/ui/events.h"
 
 namespace grid {
 

@@ -5,7 +5,7 @@
 #pragma once
 #include <optional>
 
-#include "platform/picture.h"
+#include "platform/ui/picture.h"
 
 namespace grid {
 

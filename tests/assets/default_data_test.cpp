@@ -13,7 +13,7 @@
 
 #include "files/bank_format.h"
 #include "files/kit_format.h"
-#include "platform/sound.h"
+#include "platform/sound/sound.h"
 
 namespace {
 

@@ -1,15 +1,15 @@
 // The pictures and the silent sound embedded in the program look and sound
 // like what they stand for.
-#include "platform/resources.h"
+#include "platform/ui/resources.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 
-#include "platform/picture.h"
-#include "platform/sound.h"
-#include "platform/sound_data.h"
+#include "platform/sound/sound.h"
+#include "platform/sound/sound_data.h"
+#include "platform/ui/picture.h"
 
 namespace {
 

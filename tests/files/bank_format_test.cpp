@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "platform/numbers.h"
+#include "platform/base/numbers.h"
 #include "tests/files/files_fixture.h"
 
 namespace {

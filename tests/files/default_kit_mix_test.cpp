@@ -7,9 +7,9 @@
 #include <numeric>
 #include <vector>
 
-#include "platform/mixer.h"
-#include "platform/numbers.h"
-#include "platform/sound_data.h"
+#include "platform/base/numbers.h"
+#include "platform/sound/mixer.h"
+#include "platform/sound/sound_data.h"
 #include "tests/files/files_fixture.h"
 
 namespace filestest {

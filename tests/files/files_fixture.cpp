@@ -15,8 +15,8 @@
 #include "app/assets.h"
 #include "app/startup.h"
 #include "files/bank_format.h"
-#include "platform/files.h"
-#include "platform/numbers.h"
+#include "platform/base/files.h"
+#include "platform/base/numbers.h"
 
 namespace filestest {
 

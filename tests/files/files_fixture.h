@@ -11,7 +11,7 @@
 
 #include "engine/window1.h"
 #include "files/bank_format.h"
-#include "platform/testing.h"
+#include "platform/ui/testing.h"
 
 namespace filestest {
 

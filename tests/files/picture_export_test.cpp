@@ -1,7 +1,7 @@
 // Picture export: the caption, the saved picture, and the display afterwards.
 #include "files/picture_export.h"
 
-#include "platform/picture.h"
+#include "platform/ui/picture.h"
 #include "tests/files/files_fixture.h"
 
 namespace filestest {

@@ -2,7 +2,7 @@
 #pragma once
 #include <string>
 
-#include "platform/picture.h"
+#include "platform/ui/picture.h"
 
 namespace gridtest {
 

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/window1.h"
-#include "platform/testing.h"
+#include "platform/ui/testing.h"
 #include "tests/grid/grid_pixels.h"
 
 namespace gridtest {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/assets.h"
-#include "platform/files.h"
+#include "platform/base/files.h"
 #include "tests/grid/grid_window.h"
 #include "tests/support/unwritten_pipe.h"
 

@@ -4,7 +4,7 @@
 #include <thread>
 
 #include "app/assets.h"
-#include "platform/thread.h"
+#include "platform/base/thread.h"
 #include "tests/grid/grid_window.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "app/about_window.h"
 #include "engine/window1.h"
 #include "files/replace_dialog.h"
-#include "platform/testing.h"
+#include "platform/ui/testing.h"
 
 namespace {
 

@@ -25,11 +25,11 @@
 #include "app/app.h"
 #include "app/startup.h"
 #include "engine/window1.h"
-#include "platform/audio_output.h"
-#include "platform/clock.h"
-#include "platform/files.h"
-#include "platform/testing.h"
-#include "platform/thread.h"
+#include "platform/base/clock.h"
+#include "platform/base/files.h"
+#include "platform/base/thread.h"
+#include "platform/sound/audio_output.h"
+#include "platform/ui/testing.h"
 
 namespace {
 

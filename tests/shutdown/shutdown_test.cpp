@@ -14,10 +14,10 @@
 #include "app/startup.h"
 #include "engine/window1.h"
 #include "files/file_types.h"
-#include "platform/application.h"
-#include "platform/files.h"
-#include "platform/testing.h"
-#include "platform/window.h"
+#include "platform/base/files.h"
+#include "platform/ui/application.h"
+#include "platform/ui/testing.h"
+#include "platform/ui/window.h"
 
 namespace {
 

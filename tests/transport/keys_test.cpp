@@ -3,7 +3,7 @@
 #include <tuple>
 
 #include "app/assets.h"
-#include "platform/files.h"
+#include "platform/base/files.h"
 #include "tests/transport/transport_window.h"
 
 namespace {

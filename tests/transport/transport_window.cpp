@@ -8,11 +8,11 @@
 #include <filesystem>
 #include <thread>
 
-#include "platform/clock.h"
-#include "platform/files.h"
-#include "platform/numbers.h"
-#include "platform/sound_data.h"
-#include "platform/thread.h"
+#include "platform/base/clock.h"
+#include "platform/base/files.h"
+#include "platform/base/numbers.h"
+#include "platform/base/thread.h"
+#include "platform/sound/sound_data.h"
 
 namespace transporttest {
 

@@ -15,9 +15,9 @@
 #include <vector>
 
 #include "engine/window1.h"
-#include "platform/audio_output.h"
-#include "platform/sound.h"
-#include "platform/testing.h"
+#include "platform/sound/audio_output.h"
+#include "platform/sound/sound.h"
+#include "platform/ui/testing.h"
 
 namespace transporttest {
 

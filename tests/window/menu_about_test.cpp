@@ -8,9 +8,9 @@
 #include "app/about_window.h"
 #include "app/app.h"
 #include "app/static_url.h"
-#include "platform/application.h"
-#include "platform/testing.h"
-#include "platform/window.h"
+#include "platform/ui/application.h"
+#include "platform/ui/testing.h"
+#include "platform/ui/window.h"
 #include "tests/window/window_fixture.h"
 
 namespace {

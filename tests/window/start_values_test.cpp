@@ -4,9 +4,9 @@
 
 #include <cmath>
 
-#include "platform/picture.h"
-#include "platform/resources.h"
-#include "platform/testing.h"
+#include "platform/ui/picture.h"
+#include "platform/ui/resources.h"
+#include "platform/ui/testing.h"
 #include "tests/window/window_fixture.h"
 
 namespace {

@@ -9,7 +9,7 @@
 
 #include "app/app.h"
 #include "app/startup.h"
-#include "platform/files.h"
+#include "platform/base/files.h"
 
 namespace {
 

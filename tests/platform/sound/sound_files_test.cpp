@@ -1,0 +1,252 @@
+// Opening sound files: every format libsndfile reads, converted once to the
+// output rate, and every orderly refusal.
+#include <gtest/gtest.h>
+#include <sndfile.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <future>
+#include <iterator>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/base/thread.h"
+#include "platform/sound/audio_output.h"
+#include "platform/sound/sound.h"
+#include "platform/sound/sound_data.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class SoundFiles : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("taktora_sound_" + std::to_string(getpid()));
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+
+  // A 440 Hz tone at `level` (left) and its negation (right, if stereo).
+  std::string WriteTone(const std::string& name, int format, int rate, int channels,
+                        sf_count_t frames, float level = 0.5f) {
+    SF_INFO info{};
+    info.samplerate = rate;
+    info.channels = channels;
+    info.format = format;
+    SNDFILE* f = sf_open(Path(name).c_str(), SFM_WRITE, &info);
+    EXPECT_NE(f, nullptr) << name << ": " << sf_strerror(nullptr);
+    if (!f) return Path(name);
+    std::vector<float> buf(static_cast<size_t>(frames * channels));
+    for (sf_count_t i = 0; i < frames; ++i) {
+      const float x = level * static_cast<float>(std::sin(2 * M_PI * 440.0 * i / rate));
+      for (int c = 0; c < channels; ++c)
+        buf[static_cast<size_t>(i * channels + c)] = c == 1 ? -x : x;
+    }
+    sf_writef_float(f, buf.data(), frames);
+    sf_close(f);
+    return Path(name);
+  }
+
+  static double Peak(const fw::SampleData& d, int channel) {
+    double peak = 0;
+    for (int64_t i = 0; i < d.frames; ++i) {
+      peak = std::max(peak, static_cast<double>(d.samples[static_cast<size_t>(2 * i + channel)]));
+    }
+    return peak;
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(SoundFiles, EveryFormatOpensAtTheOutputRate) {
+  const int rate = fw::AudioOutput::SampleRate();
+  struct Case {
+    const char* name;
+    int format;
+    double tolerance;  // lossy formats differ a little
+    int channels = 2;  // beyond two, the first two are kept
+  };
+  const Case cases[] = {
+      {"pcm16.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1e-3},
+      {"pcm24.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_24, 1e-3},
+      {"pcm32.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_32, 1e-3},
+      {"u8.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_U8, 1e-2},
+      {"float.wav", SF_FORMAT_WAV | SF_FORMAT_FLOAT, 1e-3},
+      {"tone.aiff", SF_FORMAT_AIFF | SF_FORMAT_PCM_16, 1e-3},
+      {"tone.aifc", SF_FORMAT_AIFF | SF_FORMAT_FLOAT, 1e-3},
+      {"tone.flac", SF_FORMAT_FLAC | SF_FORMAT_PCM_16, 1e-3},
+      {"tone.ogg", SF_FORMAT_OGG | SF_FORMAT_VORBIS, 0.05},
+      {"quad.wav", SF_FORMAT_WAV | SF_FORMAT_FLOAT, 1e-3, 4},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string path = WriteTone(c.name, c.format, rate, c.channels, rate / 10);
+    std::string why;
+    fw::SoundRef s = fw::Sound::OpenFile(path, &why);
+    ASSERT_NE(s, nullptr) << why;
+    const fw::SampleData& d = *s->Data();
+    EXPECT_EQ(d.sampleRate, rate);
+    EXPECT_NEAR(s->DurationSeconds(), 0.1, 0.002);
+    EXPECT_NEAR(Peak(d, 0), 0.5, c.tolerance + 0.01);
+    // The right channel is the negated left: channels stay apart.
+    const size_t mid = static_cast<size_t>(d.frames / 2) * 2;
+    EXPECT_NEAR(d.samples[mid], -d.samples[mid + 1], c.tolerance * 4);
+  }
+}
+
+TEST_F(SoundFiles, OtherRatesAreConvertedOnceWithTheirDuration) {
+  const int rate = fw::AudioOutput::SampleRate();
+  for (int fileRate : {22050, 44100, 96000}) {
+    SCOPED_TRACE(fileRate);
+    const std::string path = WriteTone("mono" + std::to_string(fileRate) + ".wav",
+                                       SF_FORMAT_WAV | SF_FORMAT_PCM_16, fileRate, 1, fileRate / 2);
+    fw::SoundRef s = fw::Sound::OpenFile(path);
+    ASSERT_NE(s, nullptr);
+    const fw::SampleData& d = *s->Data();
+    EXPECT_EQ(d.sampleRate, rate);
+    EXPECT_NEAR(static_cast<double>(d.frames), rate / 2.0, 2.0);
+    // Mono feeds both channels alike; the tone survives the conversion.
+    EXPECT_NEAR(Peak(d, 0), 0.5, 0.01);
+    for (int64_t i = 0; i < d.frames; i += 97) {
+      ASSERT_EQ(d.samples[static_cast<size_t>(2 * i)], d.samples[static_cast<size_t>(2 * i + 1)]);
+    }
+    // Still a 440 Hz tone: count rising zero crossings over the middle.
+    int crossings = 0;
+    for (int64_t i = d.frames / 4; i < 3 * d.frames / 4; ++i) {
+      if (d.samples[static_cast<size_t>(2 * i - 2)] < 0 &&
+          d.samples[static_cast<size_t>(2 * i)] >= 0) {
+        ++crossings;
+      }
+    }
+    EXPECT_NEAR(crossings, 110, 2);
+  }
+}
+
+TEST_F(SoundFiles, SamplesNearTheFloatLimitStayFiniteThroughConversion) {
+  // A square wave at the float limit: converting it overshoots the limit.
+  SF_INFO info{22050 / 4, 22050, 1, SF_FORMAT_WAV | SF_FORMAT_FLOAT, 0, 0};
+  SNDFILE* f = sf_open(Path("loud.wav").c_str(), SFM_WRITE, &info);
+  ASSERT_NE(f, nullptr);
+  std::vector<float> square(22050 / 4);
+  for (size_t i = 0; i < square.size(); ++i) square[i] = (i / 2) % 2 ? -3.4e38f : 3.4e38f;
+  sf_writef_float(f, square.data(), static_cast<sf_count_t>(square.size()));
+  sf_close(f);
+  fw::SoundRef s = fw::Sound::OpenFile(Path("loud.wav"));
+  ASSERT_NE(s, nullptr);
+  for (float x : s->Data()->samples) ASSERT_TRUE(std::isfinite(x));
+}
+
+TEST_F(SoundFiles, WhatIsNotASoundIsRefusedWithAReason) {
+  { std::ofstream(Path("text.wav")) << "This is not a sound file at all, only some words.\n"; }
+  std::ofstream(Path("nothing.wav")).close();
+  // A WAV with a header and no frames, and one whose only frame is too short
+  // to last one frame at the output rate.
+  WriteTone("empty.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 44100, 1, 0);
+  WriteTone("instant.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 4 * fw::AudioOutput::SampleRate(), 1,
+            1);
+  // A rate no sound is recorded at: a minute of it would not fit in memory.
+  WriteTone("fast.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 768000, 1, 64);
+  // A WAV cut inside its header, and one cut inside its samples.
+  const std::string whole =
+      WriteTone("whole.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 44100, 1, 44100);
+  fs::copy_file(whole, Path("cut_header.wav"));
+  fs::resize_file(Path("cut_header.wav"), 30);
+  fs::copy_file(whole, Path("cut_data.wav"));
+  fs::resize_file(Path("cut_data.wav"), 20044);
+  const std::string flac =
+      WriteTone("whole.flac", SF_FORMAT_FLAC | SF_FORMAT_PCM_16, 44100, 1, 44100);
+  fs::resize_file(flac, fs::file_size(flac) / 2);
+
+  for (const char* name : {"text.wav", "nothing.wav", "empty.wav", "instant.wav", "fast.wav",
+                           "cut_header.wav", "cut_data.wav", "whole.flac", "missing.wav"}) {
+    SCOPED_TRACE(name);
+    std::string why;
+    EXPECT_EQ(fw::Sound::OpenFile(Path(name), &why), nullptr);
+    EXPECT_FALSE(why.empty());
+  }
+  std::string why;
+  EXPECT_EQ(fw::Sound::OpenFile(Path("text.wav"), &why), nullptr);
+  EXPECT_NE(why.find("its format is unknown"), std::string::npos) << why;
+  EXPECT_NE(fw::Sound::OpenFile(whole), nullptr);  // the uncut file itself is fine
+}
+
+TEST_F(SoundFiles, SixtySecondsIsTheLimit) {
+  // 8 kHz 8-bit keeps the files small; the limit is in time, not bytes.
+  const int fmt = SF_FORMAT_WAV | SF_FORMAT_PCM_U8;
+  std::string why;
+  EXPECT_EQ(fw::Sound::OpenFile(WriteTone("long.wav", fmt, 8000, 1, 61 * 8000), &why), nullptr);
+  EXPECT_EQ(why, "longer than 60 seconds");
+  fw::SoundRef exact = fw::Sound::OpenFile(WriteTone("minute.wav", fmt, 8000, 1, 60 * 8000), &why);
+  ASSERT_NE(exact, nullptr) << why;
+  EXPECT_NEAR(exact->DurationSeconds(), 60.0, 0.001);
+}
+
+TEST_F(SoundFiles, DecodingLetsTheBatonGo) {
+  // Long enough that the other thread, started just before, is surely queued
+  // for the baton by the time the decoding lets it go.
+  const int rate = fw::AudioOutput::SampleRate() / 2;
+  const std::string path =
+      WriteTone("long.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, rate, 2, 4 * rate);
+  std::atomic<bool> decoded{false}, ranWhileDecoding{false};
+  std::promise<void> queued;
+  std::thread other;
+  {
+    fw::BatonGuard hold;
+    other = std::thread([&] {
+      queued.set_value();
+      fw::Baton::Acquire();
+      ranWhileDecoding = !decoded;
+      fw::Baton::Release();
+    });
+    queued.get_future().wait();
+    EXPECT_NE(fw::Sound::OpenFile(path), nullptr);
+    decoded = true;
+    EXPECT_TRUE(fw::Baton::HeldByThisThread());
+  }
+  fw::BatonReleased letOtherFinish;
+  other.join();
+  EXPECT_TRUE(ranWhileDecoding);
+}
+
+TEST_F(SoundFiles, FromMemoryDecodesLikeAFileIncludingSilence) {
+  const int rate = fw::AudioOutput::SampleRate();
+  // Digital silence, 0.05 s at 22050 Hz.
+  const std::string path =
+      WriteTone("silent.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 22050, 1, 1102, 0.0f);
+  std::ifstream in(path, std::ios::binary);
+  std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  std::string why;
+  fw::SoundRef silent = fw::Sound::FromMemory(bytes.data(), bytes.size(), &why);
+  ASSERT_NE(silent, nullptr) << why;
+  EXPECT_EQ(silent->Data()->sampleRate, rate);
+  EXPECT_NEAR(silent->DurationSeconds(), 0.05, 0.001);
+  EXPECT_EQ(Peak(*silent->Data(), 0), 0.0);
+
+  const char junk[] = "RIFF but not really";
+  EXPECT_EQ(fw::Sound::FromMemory(junk, sizeof junk, &why), nullptr);
+  EXPECT_FALSE(why.empty());
+  EXPECT_EQ(fw::Sound::FromMemory(nullptr, 0, &why), nullptr);
+  EXPECT_EQ(fw::Sound::FromMemory(bytes.data(), 40, &why), nullptr);  // cut header
+
+  // A chunk said to run far past the end: as a file the reader seeks past the
+  // end and finds nothing more, so the memory copy must refuse it too.
+  const std::string w64 =
+      WriteTone("long_chunk.w64", SF_FORMAT_W64 | SF_FORMAT_PCM_16, 22050, 1, 64);
+  std::fstream patch(w64, std::ios::in | std::ios::out | std::ios::binary);
+  patch.seekp(56);  // the size of the format chunk, after the header's 40 bytes and its own marker
+  patch.write("\0\0\0\x10\0\0\0\0", 8);
+  patch.close();
+  std::ifstream patched(w64, std::ios::binary);
+  bytes.assign(std::istreambuf_iterator<char>(patched), std::istreambuf_iterator<char>());
+  EXPECT_EQ(fw::Sound::OpenFile(w64), nullptr);
+  EXPECT_EQ(fw::Sound::FromMemory(bytes.data(), bytes.size()), nullptr);
+}
+
+}  // namespace
