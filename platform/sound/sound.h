@@ -12,8 +12,8 @@ struct ChannelGains {
   float left = 0;
   float right = 0;
 };
-// The gains a voice plays with: Volume / 100 times the pan law above, with
-// Volume clamped to 0..100 and Pan to -100..100.
+// The gains a voice plays with: Volume / 100 times the pan law (at Sound::Pan
+// below), with Volume clamped to 0..100 and Pan to -100..100.
 ChannelGains GainsFor(int volume, int pan);
 
 using SoundRef = std::shared_ptr<Sound>;
@@ -27,7 +27,7 @@ class Sound : public std::enable_shared_from_this<Sound> {
 
   int Volume = 100;  // 0..100, a linear gain of Volume / 100 (clamped at Play)
   int Pan = 0;       // -100 (left) .. +100 (right), equal-power (clamped at Play)
-  // The pan law (see ChannelGains): with theta = (Pan + 100) / 200 * pi / 2,
+  // The pan law (GainsFor): with theta = (Pan + 100) / 200 * pi / 2,
   // the left channel is scaled by cos(theta) and the right by sin(theta), so
   // the power is the same at every position and a sound is never louder than
   // its file: Pan -100 is left only at full level, Pan 0 is sqrt(1/2) (-3 dB)

@@ -145,7 +145,9 @@ void Control::Refresh(bool /*eraseBackground*/) {
 }
 
 namespace {
-// The handler with every call guarded (platform/guarded.h).
+// The handler with every call guarded as detail::DeliverGuarded guards one
+// (platform/ui/guarded.h), the message built only when a call fails: these
+// run on every paint and mouse move.
 template <class R, class... A>
 std::function<R(Control&, A...)> Guarded(std::string_view event, std::function<R(Control&, A...)> h,
                                          bool quiet = false) {
