@@ -11,8 +11,8 @@
 
 #include "platform/sound/audio_capture.h"
 #include "platform/sound/audio_device.h"
-#include "platform/sound/audio_engine.h"
 #include "platform/sound/mixer.h"
+#include "platform/sound/voices.h"
 
 namespace fw {
 namespace {

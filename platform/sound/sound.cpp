@@ -8,10 +8,10 @@
 #include "platform/base/clock.h"
 #include "platform/base/files.h"
 #include "platform/base/thread.h"
-#include "platform/sound/audio_engine.h"
 #include "platform/sound/audio_output.h"
 #include "platform/sound/decode.h"
 #include "platform/sound/sound_data.h"
+#include "platform/sound/voices.h"
 
 namespace fw {
 namespace {

@@ -1,4 +1,5 @@
-// The platform's own door from Sound objects to the running output.
+// Voices on the running output, for Sound objects: the platform's own door
+// from Play and Stop to the mixer (defined with the output).
 #pragma once
 #include <cstdint>
 #include <memory>
