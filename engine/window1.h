@@ -2,7 +2,8 @@
 // their settings, the timing values and the step-line display. Its methods are
 // defined in the folder of the subsystem that owns them:
 //   engine/  life cycle, timing, transport, keys, pattern selection, volume
-//   grid/    step cells, pattern drawing, length, rows, pans, display primitives
+//   grid/    step cells, the step-line display and its drawing, length, rows,
+//            pans
 //   files/   kits, pattern banks, default files, picture export
 //   layout/  control creation
 #pragma once
@@ -75,7 +76,7 @@ class Window1 : public fw::Window {
   void CalculateSwing();
   void ResetColors();
 
-  // ---- Display canvas.
+  // ---- Display canvas (grid/display_canvas.cpp).
   void Canvas1_Open(fw::Control& me);
   void Canvas1_Paint(fw::Control& me, fw::Graphics& g);        // the step-line display
   void PointerCanvas_Paint(fw::Control& me, fw::Graphics& g);  // the playing-step marker
