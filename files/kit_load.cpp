@@ -5,15 +5,11 @@
 #include "files/kit_files.h"
 #include "files/kit_format.h"
 #include "files/text_file.h"
+#include "grid/step_look.h"
 #include "platform/base/numbers.h"
 #include "platform/base/thread.h"
 #include "platform/ui/application.h"
 #include "platform/ui/dialogs.h"
-
-namespace {
-constexpr fw::Color kEmptyColor = 0x63393D;
-constexpr fw::Color kNamedColor = 0xB4686E;
-}  // namespace
 
 namespace files {
 
@@ -54,10 +50,10 @@ void LoadKitFile(Window1& w, const fw::FolderItem& kitFile) {
   for (int row = 1; row <= 10; ++row) {
     auto& label = w.StaticText3(row);
     if (fw::TextEquals(label.Text(), "Empty")) {
-      label.SetTextColor(kEmptyColor);
+      label.SetTextColor(grid::kEmptyRowNameColor);
       label.SetText("Empty");
     } else {
-      label.SetTextColor(kNamedColor);
+      label.SetTextColor(grid::kLoadedRowNameColor);
     }
     fw::YieldToNextThread();
   }

@@ -8,10 +8,6 @@
 #include "platform/ui/dialogs.h"
 #include "platform/ui/events.h"
 
-namespace {
-constexpr fw::Color kLoadedLabelColor = 0xB4686E;
-}
-
 bool Window1::StaticText3_MouseDown(fw::Control& me, int, int) {
   const int k = me.Index();
   if (k < 1 || k > grid::kRows) return false;
@@ -31,7 +27,7 @@ bool Window1::StaticText3_MouseDown(fw::Control& me, int, int) {
   }
   SoundItem(k) = item;
   S(k) = sound;
-  StaticText3(k).SetTextColor(kLoadedLabelColor);
+  StaticText3(k).SetTextColor(grid::kLoadedRowNameColor);
   StaticText3(k).SetText(item->Name());
   return false;
 }
