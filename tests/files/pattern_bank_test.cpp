@@ -1,12 +1,11 @@
 // Pattern bank save and load through the window's buttons.
 #include "files/pattern_bank.h"
 
-#include <sys/stat.h>
-
 #include <tuple>
 
 #include "app/assets.h"
 #include "tests/files/files_fixture.h"
+#include "tests/support/unwritten_pipe.h"
 
 namespace filestest {
 namespace {
@@ -112,7 +111,7 @@ TEST_F(PatternBank, RefusedFilesChangeNothingAndSayWhyOnce) {
   WriteText(dir / "huge", good);
   fs::resize_file(dir / "huge", (16u << 20) + 1);
   fs::create_directories(dir / "folder");
-  ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);  // a pipe never ends
+  testsupport::UnwrittenPipe pipe(dir / "pipe");  // a pipe never ends
   const std::pair<const char*, const char*> files[] = {{"short", "values, and a pattern bank has"},
                                                        {"vel500", "step 7 is 500"},
                                                        {"huge", "too large"},
