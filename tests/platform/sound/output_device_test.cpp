@@ -19,17 +19,16 @@
 namespace {
 
 using namespace std::chrono_literals;
+using fw::AudioOutput;
 
 bool WaitFor(const std::function<bool()>& done) {
-  const auto deadline = std::chrono::steady_clock::now() + 5s;
-  while (!done()) {
+  for (const auto deadline = std::chrono::steady_clock::now() + 5s; !done();
+       std::this_thread::sleep_for(1ms))
     if (std::chrono::steady_clock::now() > deadline) return false;
-    std::this_thread::sleep_for(1ms);
-  }
   return true;
 }
 
-// A device the tests unplug and plug in again; it hears through a capture sink.
+// The socket the test's devices plug into; all of it under `m`.
 struct Socket {
   std::mutex m;
   std::condition_variable released;
@@ -61,10 +60,7 @@ class PluggedDevice : public fw::OutputDevice {
     std::unique_lock<std::mutex> lock(s_.m);
     ++s_.attempts;
     s_.released.wait(lock, [&] { return !s_.holdOpens; });
-    if (!s_.plugged) {
-      *why = "unplugged";
-      return false;
-    }
+    if (!s_.plugged) return *why = "unplugged", false;
     if (!sink_.Start(mixer, "", why)) return false;
     s_.open = &sink_;
     return true;
@@ -81,11 +77,11 @@ class PluggedDevice : public fw::OutputDevice {
 class OutputDevice : public ::testing::Test {
  protected:
   void SetUp() override {
-    fw::AudioOutput::Stop();
+    AudioOutput::Stop();
     fw::testing::SetOutputDevices([this] { return std::make_unique<PluggedDevice>(s); }, 5, 10);
   }
   void TearDown() override {
-    fw::AudioOutput::Stop();
+    AudioOutput::Stop();
     fw::testing::SetOutputDevices({}, 500, 3000);
   }
   void Plug(bool plugged) {
@@ -94,76 +90,63 @@ class OutputDevice : public ::testing::Test {
   int Attempts() {
     return s.With([&] { return s.attempts; });
   }
-  // What the open device heard since the last call.
-  fw::CapturedAudio Heard() {
-    return s.With([&] { return s.open ? s.open->Take() : fw::CapturedAudio{}; });
-  }
-
   Socket s;
 };
 
-fw::SoundRef Click() {
-  auto d = std::make_shared<fw::SampleData>();
-  d->sampleRate = fw::AudioOutput::SampleRate();
-  d->frames = 48;
-  d->samples.assign(static_cast<size_t>(d->frames) * 2, 0.5f);
-  return std::make_shared<fw::Sound>(d);
-}
-
 TEST_F(OutputDevice, AnUnpluggedDeviceIsNoticedRetriedAndHeardAgainWhenBack) {
-  fw::SoundRef click = Click();
+  auto d = std::make_shared<fw::SampleData>();
+  d->sampleRate = AudioOutput::SampleRate();
+  d->frames = 48;
+  d->samples.assign(96, 0.5f);
+  const auto click = std::make_shared<fw::Sound>(d);
   ::testing::internal::CaptureStderr();
-  ASSERT_TRUE(fw::AudioOutput::Start());
+  ASSERT_TRUE(AudioOutput::Start());
   Plug(false);
-  ASSERT_TRUE(WaitFor([] { return fw::AudioOutput::IsSilent(); }));
+  ASSERT_TRUE(WaitFor([] { return AudioOutput::IsSilent(); }));
   const int attempts = Attempts();
   ASSERT_TRUE(WaitFor([&] { return Attempts() >= attempts + 2; }));
   click->Play();  // unheard, and not kept for later either
-  EXPECT_TRUE(fw::AudioOutput::IsSilent());
 
   Plug(true);
-  ASSERT_TRUE(WaitFor([] { return !fw::AudioOutput::IsSilent(); }));
-  EXPECT_TRUE(fw::AudioOutput::IsRunning());
+  ASSERT_TRUE(WaitFor([] { return !AudioOutput::IsSilent(); }));
+  // What the open device heard since the last call.
+  auto heard = [this] {
+    return s.With([&] { return s.open ? s.open->Take() : fw::CapturedAudio{}; });
+  };
   int64_t frames = 0;  // pulled again, long enough for the clock mapping to settle
-  ASSERT_TRUE(
-      WaitFor([&] { return (frames += Heard().Frames()) > click->Data()->sampleRate / 5; }));
+  ASSERT_TRUE(WaitFor([&] { return (frames += heard().Frames()) > d->sampleRate / 5; }));
   const double before = fw::Microseconds();
   click->Play();
   double onset = -1;
   ASSERT_TRUE(WaitFor([&] {
-    const fw::CapturedAudio heard = Heard();
-    for (int64_t i = 0; i < heard.Frames() && onset < 0; ++i) {
-      if (heard.samples[static_cast<size_t>(2 * i)] != 0.0f) {
-        onset =
-            heard.startMicros + static_cast<double>(heard.firstFrame + i) * 1e6 / heard.sampleRate;
-      }
-    }
+    const fw::CapturedAudio a = heard();
+    for (int64_t i = 0; i < a.Frames() && onset < 0; ++i)
+      if (a.samples[static_cast<size_t>(2 * i)] != 0.0f)
+        onset = a.startMicros + static_cast<double>(a.firstFrame + i) * 1e6 / a.sampleRate;
     return onset >= 0;
   }));
-  EXPECT_NEAR(onset - before, fw::AudioOutput::LatencyMicroseconds(), 500);
-
-  const std::string said = ::testing::internal::GetCapturedStderr();
-  EXPECT_EQ(said,
+  EXPECT_NEAR(onset - before, AudioOutput::LatencyMicroseconds(), 500);
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(),
             "Taktora: audio output lost; running silent.\n"
             "Taktora: audio output reopened.\n");
 }
 
 TEST_F(OutputDevice, StoppingWhileLostOrWhileReopeningNeitherHangsNorLeaks) {
-  ASSERT_TRUE(fw::AudioOutput::Start());
+  ASSERT_TRUE(AudioOutput::Start());
   Plug(false);
-  ASSERT_TRUE(WaitFor([] { return fw::AudioOutput::IsSilent(); }));
-  fw::AudioOutput::Stop();
+  ASSERT_TRUE(WaitFor([] { return AudioOutput::IsSilent(); }));
+  AudioOutput::Stop();
   EXPECT_EQ(s.With([&] { return s.alive; }), 0);
 
   Plug(true);
-  ASSERT_TRUE(fw::AudioOutput::Start());
+  ASSERT_TRUE(AudioOutput::Start());
   const int attempts = s.With([&] { return s.holdOpens = true, s.attempts; });
   Plug(false);
   ASSERT_TRUE(WaitFor([&] { return Attempts() > attempts; }));  // a reopen is held
-  auto stopping = std::async(std::launch::async, [] { fw::AudioOutput::Stop(); });
+  auto stopping = std::async(std::launch::async, [] { AudioOutput::Stop(); });
   s.With([&] { return s.holdOpens = false, s.plugged = true; });
   ASSERT_EQ(stopping.wait_for(5s), std::future_status::ready);
-  EXPECT_FALSE(fw::AudioOutput::IsRunning());
+  EXPECT_FALSE(AudioOutput::IsRunning());
   EXPECT_EQ(s.With([&] { return s.alive; }), 0);
 }
 
