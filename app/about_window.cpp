@@ -3,7 +3,7 @@
 #include "app/assets.h"
 #include "app/static_url.h"
 #include "layout/window_records.h"
-#include "platform/design_record.h"
+#include "platform/ui/design_record.h"
 
 AboutTaktora& AboutTaktora::Instance() { return fw::ImplicitInstance<AboutTaktora>(kClassName); }
 

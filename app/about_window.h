@@ -1,7 +1,7 @@
 // The About window: icon, name, version, credits and the support link. A press
 // on the window closes it.
 #pragma once
-#include "platform/window.h"
+#include "platform/ui/window.h"
 
 class AboutTaktora : public fw::Window {
  public:

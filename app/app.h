@@ -1,6 +1,6 @@
 // The application object and the menu bar it shares with the main window.
 #pragma once
-#include "platform/application.h"
+#include "platform/ui/application.h"
 
 class App : public fw::Application {
  public:

@@ -6,7 +6,8 @@
 #include <vector>
 
 #include "app/asset_cache.h"
-#include "platform/resources.h"
+#include "platform/sound/sound.h"
+#include "platform/ui/resources.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The program's pictures and its one sound, each fetched from the resources by
 // number on first use and kept until ReleaseAssets at exit.
 #pragma once
-#include "platform/picture.h"
-#include "platform/sound.h"
+#include "platform/sound/sound.h"
+#include "platform/ui/picture.h"
 
 fw::PictureRef lilredbutton();     // 168
 fw::PictureRef lilgreenbutton();   // 169

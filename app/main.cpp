@@ -3,7 +3,7 @@
 
 #include "app/app.h"
 #include "app/startup.h"
-#include "platform/application.h"
+#include "platform/ui/application.h"
 
 int main(int argc, char** argv) {
   if (!fw::RuntimeInit(argc, argv)) return 1;

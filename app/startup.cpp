@@ -4,9 +4,9 @@
 #include "app/assets.h"
 #include "engine/window1.h"
 #include "files/file_types.h"
-#include "platform/application.h"
-#include "platform/audio_output.h"
-#include "platform/window.h"
+#include "platform/sound/audio_output.h"
+#include "platform/ui/application.h"
+#include "platform/ui/window.h"
 
 namespace startup {
 namespace {

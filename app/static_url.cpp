@@ -1,7 +1,7 @@
 #include "app/static_url.h"
 
-#include "platform/application.h"
-#include "platform/events.h"
+#include "platform/ui/application.h"
+#include "platform/ui/events.h"
 
 stStaticURL::stStaticURL() {
   InstallEventHandler("Open", fw::PlainHandler([this](fw::Control&) { Event_Open(); }));

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/controls.h"
+#include "platform/ui/controls.h"
 
 class stStaticURL : public fw::StaticText {
  public:

@@ -10,7 +10,7 @@
 
 #include "files/bank_format.h"
 #include "files/text_file.h"
-#include "platform/files.h"
+#include "platform/base/files.h"
 
 namespace {
 

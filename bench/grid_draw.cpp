@@ -8,8 +8,8 @@
 
 #include "engine/window1.h"
 #include "grid/step_look.h"
-#include "platform/application.h"
-#include "platform/testing.h"
+#include "platform/ui/application.h"
+#include "platform/ui/testing.h"
 
 namespace {
 

@@ -22,15 +22,18 @@
 #include <string>
 #include <vector>
 
+#include "bench/measure.h"
 #include "engine/window1.h"
-#include "platform/application.h"
-#include "platform/audio_output.h"
-#include "platform/clock.h"
-#include "platform/files.h"
-#include "platform/sound.h"
-#include "platform/testing.h"
+#include "platform/base/clock.h"
+#include "platform/base/files.h"
+#include "platform/sound/audio_output.h"
+#include "platform/sound/sound.h"
+#include "platform/ui/application.h"
+#include "platform/ui/testing.h"
 
 namespace {
+
+using bench::Onsets;
 
 namespace fs = std::filesystem;
 
@@ -61,21 +64,6 @@ void WriteLongSound(const fs::path& path) {
   Put(wav, 32767, 2);
   wav.resize(wav.size() + dataBytes - 4, '\0');
   std::ofstream(path, std::ios::binary) << wav;
-}
-
-std::vector<double> Onsets(const fw::CapturedAudio& heard) {
-  std::vector<double> onsets;
-  const int64_t gap = heard.sampleRate / 1000;
-  int64_t last = -gap - 1;
-  for (int64_t i = 0; i < heard.Frames(); ++i) {
-    if (heard.samples[static_cast<size_t>(2 * i)] == 0.0f) continue;
-    if (i - last > gap) {
-      onsets.push_back(heard.startMicros +
-                       static_cast<double>(heard.firstFrame + i) * 1e6 / heard.sampleRate);
-    }
-    last = i;
-  }
-  return onsets;
 }
 
 void RunFor(double seconds) {

@@ -25,15 +25,19 @@
 #include <string>
 #include <vector>
 
+#include "bench/measure.h"
 #include "engine/window1.h"
-#include "platform/application.h"
-#include "platform/audio_output.h"
-#include "platform/clock.h"
-#include "platform/files.h"
-#include "platform/sound.h"
-#include "platform/testing.h"
+#include "platform/base/clock.h"
+#include "platform/base/files.h"
+#include "platform/sound/audio_output.h"
+#include "platform/sound/sound.h"
+#include "platform/ui/application.h"
+#include "platform/ui/testing.h"
 
 namespace {
+
+using bench::Onsets;
+using bench::Percentile;
 
 constexpr double kPlaySeconds = 30.0;
 constexpr double kIdleSeconds = 8.0;
@@ -79,28 +83,6 @@ fw::SoundRef Impulse() {
   Put(wav, 32767, 2);
   for (uint32_t i = 1; i < frames; ++i) Put(wav, 0, 2);
   return fw::Sound::FromMemory(wav.data(), wav.size());
-}
-
-// The clock moment of the first frame of each run of non-zero output.
-std::vector<double> Onsets(const fw::CapturedAudio& heard) {
-  std::vector<double> onsets;
-  const int64_t gap = heard.sampleRate / 1000;
-  int64_t last = -gap - 1;
-  for (int64_t i = 0; i < heard.Frames(); ++i) {
-    if (heard.samples[static_cast<size_t>(2 * i)] == 0.0f) continue;
-    if (i - last > gap) {
-      onsets.push_back(heard.startMicros +
-                       static_cast<double>(heard.firstFrame + i) * 1e6 / heard.sampleRate);
-    }
-    last = i;
-  }
-  return onsets;
-}
-
-double Percentile(std::vector<double> v, double p) {
-  if (v.empty()) return 0;
-  std::sort(v.begin(), v.end());
-  return v[std::min(v.size() - 1, static_cast<size_t>(p * static_cast<double>(v.size())))];
 }
 
 struct Result {

@@ -19,24 +19,22 @@
 #include <thread>
 #include <vector>
 
-#include "platform/audio_output.h"
-#include "platform/clock.h"
-#include "platform/mixer.h"
-#include "platform/sound.h"
-#include "platform/sound_data.h"
+#include "bench/measure.h"
+#include "platform/base/clock.h"
+#include "platform/sound/audio_output.h"
+#include "platform/sound/mixer.h"
+#include "platform/sound/sound.h"
+#include "platform/sound/sound_data.h"
 
 namespace {
+
+using bench::Percentile;
 
 void SleepUntilMicros(double micros) {
   const auto nanos = static_cast<int64_t>(micros * 1000.0);
   timespec ts{static_cast<time_t>(nanos / 1000000000), static_cast<long>(nanos % 1000000000)};
   while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &ts, nullptr) != 0) {
   }
-}
-
-double Percentile(std::vector<double> v, double p) {
-  std::sort(v.begin(), v.end());
-  return v[std::min(v.size() - 1, static_cast<size_t>(p * static_cast<double>(v.size())))];
 }
 
 void MeasureOnsets() {

@@ -8,10 +8,13 @@
 #include <cstdio>
 #include <vector>
 
-#include "platform/clock.h"
-#include "platform/thread.h"
+#include "bench/measure.h"
+#include "platform/base/clock.h"
+#include "platform/base/thread.h"
 
 namespace {
+
+using bench::Percentile;
 
 double CpuMicroseconds() {
   rusage usage{};
@@ -51,11 +54,6 @@ class Poller : public fw::Thread {
     cpuPercent = 100.0 * (CpuMicroseconds() - cpuStart) / wall;
   }
 };
-
-double Percentile(std::vector<double> v, double p) {
-  std::sort(v.begin(), v.end());
-  return v[std::min(v.size() - 1, static_cast<size_t>(p * static_cast<double>(v.size())))];
-}
 
 }  // namespace
 

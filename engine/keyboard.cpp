@@ -1,8 +1,9 @@
 // The one-key commands of the main window.
 #include "app/assets.h"
 #include "engine/window1.h"
-#include "platform/numbers.h"
-#include "platform/picture.h"
+#include "grid/step_look.h"
+#include "platform/base/numbers.h"
+#include "platform/ui/picture.h"
 
 bool Window1::Event_KeyDown(const std::string& key) {
   if (fw::TextEquals(key, " ")) {
@@ -32,7 +33,7 @@ bool Window1::Event_KeyDown(const std::string& key) {
     // Empties the first row whose label equals the selected name.
     for (int row = 1; row <= 10; ++row) {
       if (!fw::TextEquals(DrumName().Text(), StaticText3(row).Text())) continue;
-      StaticText3(row).SetTextColor(0x63393D);
+      StaticText3(row).SetTextColor(grid::kEmptyRowNameColor);
       StaticText3(row).SetText("Empty");
       SoundItem(row) = nullptr;
       S(row) = blank();

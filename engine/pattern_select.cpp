@@ -1,7 +1,7 @@
 // Choosing the current pattern: the arrows beside the pattern number and the
 // "." and "," keys.
 #include "engine/window1.h"
-#include "platform/numbers.h"
+#include "platform/base/numbers.h"
 
 void Window1::ChangePattern(int delta, bool alwaysApplyLength) {
   ClearDisplay();

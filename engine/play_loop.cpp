@@ -1,8 +1,8 @@
 #include "engine/play_loop.h"
 
 #include "engine/window1.h"
-#include "platform/clock.h"
-#include "platform/numbers.h"
+#include "platform/base/clock.h"
+#include "platform/base/numbers.h"
 
 bool PlayLoop::Current() const { return w_.playon && w_.playGeneration == generation_; }
 

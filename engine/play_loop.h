@@ -1,7 +1,7 @@
 // The playback thread: steps through the current pattern at the step
 // intervals, playing a copy of each row's sound where its step is on.
 #pragma once
-#include "platform/thread.h"
+#include "platform/base/thread.h"
 
 class Window1;
 

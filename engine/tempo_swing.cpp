@@ -1,6 +1,6 @@
 // The tempo and swing arrows.
 #include "engine/window1.h"
-#include "platform/numbers.h"
+#include "platform/base/numbers.h"
 
 namespace {
 int TempoOf(const Window1& w) { return fw::ToInteger(fw::Val(w.StaticText1().Text())); }

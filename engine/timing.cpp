@@ -1,8 +1,8 @@
 // Step intervals from the tempo text and the swing level, and the row colours'
 // reset.
 #include "engine/window1.h"
-#include "platform/color.h"
-#include "platform/numbers.h"
+#include "platform/base/numbers.h"
+#include "platform/ui/color.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include "engine/play_loop.h"
 #include "engine/window1.h"
-#include "platform/numbers.h"
+#include "platform/base/numbers.h"
 
 void Window1::Play_Action(fw::Control&) {
   if (fw::TextEquals(Play().Caption(), "Play")) {

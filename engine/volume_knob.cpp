@@ -1,6 +1,6 @@
 // The main volume knob: a drag along the track from y 70 (100) to y 170 (0).
 #include "engine/window1.h"
-#include "platform/numbers.h"
+#include "platform/base/numbers.h"
 
 bool Window1::Canvas11_MouseDown(fw::Control&, int, int) { return true; }
 

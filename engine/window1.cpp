@@ -7,10 +7,10 @@
 #include "app/app.h"
 #include "app/assets.h"
 #include "layout/window_records.h"
-#include "platform/application.h"
-#include "platform/design_record.h"
-#include "platform/numbers.h"
-#include "platform/thread.h"
+#include "platform/base/numbers.h"
+#include "platform/base/thread.h"
+#include "platform/ui/application.h"
+#include "platform/ui/design_record.h"
 
 Window1::Window1() = default;
 

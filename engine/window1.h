@@ -2,7 +2,8 @@
 // their settings, the timing values and the step-line display. Its methods are
 // defined in the folder of the subsystem that owns them:
 //   engine/  life cycle, timing, transport, keys, pattern selection, volume
-//   grid/    step cells, pattern drawing, length, rows, pans, display primitives
+//   grid/    step cells, the step-line display and its drawing, length, rows,
+//            pans
 //   files/   kits, pattern banks, default files, picture export
 //   layout/  control creation
 #pragma once
@@ -10,11 +11,11 @@
 #include <string_view>
 
 #include "engine/arrays.h"
-#include "platform/controls.h"
-#include "platform/files.h"
-#include "platform/picture.h"
-#include "platform/sound.h"
-#include "platform/window.h"
+#include "platform/base/files.h"
+#include "platform/sound/sound.h"
+#include "platform/ui/controls.h"
+#include "platform/ui/picture.h"
+#include "platform/ui/window.h"
 
 class Window1 : public fw::Window {
  public:
@@ -75,17 +76,17 @@ class Window1 : public fw::Window {
   void CalculateSwing();
   void ResetColors();
 
-  // ---- Display canvas.
+  // ---- Display canvas (grid/display_canvas.cpp).
   void Canvas1_Open(fw::Control& me);
-  void Canvas1_Paint(fw::Control& me, fw::Graphics& g);
-  void PointerCanvas_Paint(fw::Control& me, fw::Graphics& g);
+  void Canvas1_Paint(fw::Control& me, fw::Graphics& g);        // the step-line display
+  void PointerCanvas_Paint(fw::Control& me, fw::Graphics& g);  // the playing-step marker
 
   // ---- Transport (engine/transport.cpp).
-  void Play_Action(fw::Control& me);
-  void StartPlayback();  // as the button starts: caption first
-  void StopPlayback();   // as the button stops: caption first
-  void RunPlayLoop();    // a new playback loop at priority 1000, not kept
-  void StopRowSounds();  // rows 1..10
+  void Play_Action(fw::Control& me);  // the Play button
+  void StartPlayback();               // as the button starts: caption first
+  void StopPlayback();                // as the button stops: caption first
+  void RunPlayLoop();                 // a new playback loop at priority 1000, not kept
+  void StopRowSounds();               // rows 1..10
   // Bumped by every start: a playback loop of an earlier start ends at its
   // next pass, so only one loop ever plays.
   unsigned playGeneration = 0;
@@ -93,12 +94,13 @@ class Window1 : public fw::Window {
   void enablebuttons();
 
   // ---- Pattern selection, volume, tempo and swing (engine/).
-  bool Canvas3_MouseDown(fw::Control& me, int x, int y);
-  bool Canvas4_MouseDown(fw::Control& me, int x, int y);
-  bool Canvas5_MouseDown(fw::Control& me, int x, int y);
-  bool Canvas6_MouseDown(fw::Control& me, int x, int y);
-  bool SwingUp_MouseDown(fw::Control& me, int x, int y);
-  bool SwingDown_MouseDown(fw::Control& me, int x, int y);
+  bool Canvas3_MouseDown(fw::Control& me, int x, int y);    // tempo up arrow
+  bool Canvas4_MouseDown(fw::Control& me, int x, int y);    // tempo down arrow
+  bool Canvas5_MouseDown(fw::Control& me, int x, int y);    // next pattern arrow
+  bool Canvas6_MouseDown(fw::Control& me, int x, int y);    // previous pattern arrow
+  bool SwingUp_MouseDown(fw::Control& me, int x, int y);    // swing up arrow
+  bool SwingDown_MouseDown(fw::Control& me, int x, int y);  // swing down arrow
+  // The main volume knob: pressed, then dragged along its track.
   bool Canvas11_MouseDown(fw::Control& me, int x, int y);
   void Canvas11_MouseDrag(fw::Control& me, int x, int y);
   // Pattern change by delta (+1 next, -1 previous). The buttons always
@@ -106,6 +108,7 @@ class Window1 : public fw::Window {
   void ChangePattern(int delta, bool alwaysApplyLength);
 
   // ---- Step grid and display (grid/).
+  // The step cells of rows 1..10: click on/off, contextual click velocity.
   bool SR1_MouseDown(fw::Control& me, int x, int y);
   bool SR2_MouseDown(fw::Control& me, int x, int y);
   bool SR3_MouseDown(fw::Control& me, int x, int y);
@@ -126,20 +129,23 @@ class Window1 : public fw::Window {
   void MeterDisplay();
   void copypattern();
   void pastepattern();
-  bool CR_MouseDown(fw::Control& me, int x, int y);
-  bool PClear_MouseDown(fw::Control& me, int x, int y);
-  bool Canvas12_MouseDown(fw::Control& me, int x, int y);
-  bool Canvas15_MouseDown(fw::Control& me, int x, int y);
-  bool Canvas10_MouseDown(fw::Control& me, int x, int y);
-  bool Canvas7_MouseDown(fw::Control& me, int x, int y);
+  bool CR_MouseDown(fw::Control& me, int x, int y);        // a row's clear button
+  bool PClear_MouseDown(fw::Control& me, int x, int y);    // pattern clear button
+  bool Canvas12_MouseDown(fw::Control& me, int x, int y);  // the dice: random fill
+  bool Canvas15_MouseDown(fw::Control& me, int x, int y);  // note-repeat switch
+  bool Canvas10_MouseDown(fw::Control& me, int x, int y);  // pattern length button
+  bool Canvas7_MouseDown(fw::Control& me, int x, int y);   // interval-mode button
+  // A row name: click selects the row, contextual click loads a sound file.
   bool StaticText3_MouseDown(fw::Control& me, int x, int y);
-  bool Canvas2_MouseDown(fw::Control& me, int x, int y);
+  bool Canvas2_MouseDown(fw::Control& me, int x, int y);  // a row pad: play or record
+  // The five pan bars of the selected row: red full right, orange half
+  // right, yellow centre, lime half left, green full left.
   bool RedBar_MouseDown(fw::Control& me, int x, int y);
   bool OrangeBar_MouseDown(fw::Control& me, int x, int y);
   bool Yellowbar_MouseDown(fw::Control& me, int x, int y);
   bool Limebar_MouseDown(fw::Control& me, int x, int y);
   bool GreenBar_MouseDown(fw::Control& me, int x, int y);
-  bool Canvas8_MouseDown(fw::Control& me, int x, int y);
+  bool Canvas8_MouseDown(fw::Control& me, int x, int y);  // reset every pan to centre
   // Sets each row sound's pan from the row's pan colour (the five-pair table).
   void ApplyPansFromColors();
   // Applies the interval mode named by OctaveText to linemodifier/bottompixel.
@@ -148,14 +154,15 @@ class Window1 : public fw::Window {
   // ---- Files (files/).
   virtual void OpenDefaultKit();
   virtual void OpenDefaultPattern();
-  bool LPattern_MouseDown(fw::Control& me, int x, int y);
-  bool SavePattern_MouseDown(fw::Control& me, int x, int y);
-  bool KitLoad_MouseDown(fw::Control& me, int x, int y);
-  bool KitSave_MouseDown(fw::Control& me, int x, int y);
-  bool KitNew_MouseDown(fw::Control& me, int x, int y);
+  bool LPattern_MouseDown(fw::Control& me, int x, int y);     // load a pattern bank
+  bool SavePattern_MouseDown(fw::Control& me, int x, int y);  // save the pattern bank
+  bool KitLoad_MouseDown(fw::Control& me, int x, int y);      // load a kit
+  bool KitSave_MouseDown(fw::Control& me, int x, int y);      // save the kit as a folder
+  bool KitNew_MouseDown(fw::Control& me, int x, int y);       // empty every row
+  // The kit-name field takes typing only while the pointer is over it.
   void KitName1_MouseEnter(fw::Control& me);
   void KitName1_MouseExit(fw::Control& me);
-  bool SavePicture_MouseDown(fw::Control& me, int x, int y);
+  bool SavePicture_MouseDown(fw::Control& me, int x, int y);  // export the display as PNG
 
   // ---- Controls by name.
   fw::Canvas& Canvas1() const { return Get<fw::Canvas>("Canvas1"); }

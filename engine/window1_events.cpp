@@ -7,7 +7,7 @@
 #include <variant>
 
 #include "engine/window1.h"
-#include "platform/events.h"
+#include "platform/ui/events.h"
 
 namespace {
 
@@ -67,7 +67,7 @@ const std::unordered_map<std::string_view, Method>& HandlerTable() {
   return table;
 }
 
-// The handler kind each event takes (see platform/events.h).
+// The handler kind each event takes (see platform/ui/events.h).
 int KindOfEvent(std::string_view event) {
   if (event == "Open" || event == "Action" || event == "MouseEnter" || event == "MouseExit")
     return 0;

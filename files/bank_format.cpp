@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "platform/numbers.h"
+#include "platform/base/numbers.h"
 
 namespace bank {
 

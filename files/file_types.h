@@ -1,7 +1,7 @@
 // The six named file types offered by the file dialogs, made once at start-up
 // and released at exit.
 #pragma once
-#include "platform/files.h"
+#include "platform/ui/dialogs.h"
 
 namespace FileTypes1 {
 void Initialize();  // creates pText, pTRKit, pWav, pAiff, pAny, pSd2

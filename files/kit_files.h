@@ -1,6 +1,6 @@
 // Reading a kit file into the rows, and writing the rows as a kit folder.
 #pragma once
-#include "platform/files.h"
+#include "platform/base/files.h"
 
 class Window1;
 

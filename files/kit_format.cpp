@@ -1,6 +1,6 @@
 #include "files/kit_format.h"
 
-#include "platform/numbers.h"
+#include "platform/base/numbers.h"
 
 namespace kit {
 

@@ -5,14 +5,11 @@
 #include "files/kit_files.h"
 #include "files/kit_format.h"
 #include "files/text_file.h"
-#include "platform/application.h"
-#include "platform/numbers.h"
-#include "platform/thread.h"
-
-namespace {
-constexpr fw::Color kEmptyColor = 0x63393D;
-constexpr fw::Color kNamedColor = 0xB4686E;
-}  // namespace
+#include "grid/step_look.h"
+#include "platform/base/numbers.h"
+#include "platform/base/thread.h"
+#include "platform/ui/application.h"
+#include "platform/ui/dialogs.h"
 
 namespace files {
 
@@ -53,10 +50,10 @@ void LoadKitFile(Window1& w, const fw::FolderItem& kitFile) {
   for (int row = 1; row <= 10; ++row) {
     auto& label = w.StaticText3(row);
     if (fw::TextEquals(label.Text(), "Empty")) {
-      label.SetTextColor(kEmptyColor);
+      label.SetTextColor(grid::kEmptyRowNameColor);
       label.SetText("Empty");
     } else {
-      label.SetTextColor(kNamedColor);
+      label.SetTextColor(grid::kLoadedRowNameColor);
     }
     fw::YieldToNextThread();
   }

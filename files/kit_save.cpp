@@ -9,9 +9,10 @@
 #include "files/kit_format.h"
 #include "files/replace_dialog.h"
 #include "files/text_file.h"
-#include "platform/application.h"
-#include "platform/numbers.h"
-#include "platform/thread.h"
+#include "platform/base/numbers.h"
+#include "platform/base/thread.h"
+#include "platform/ui/application.h"
+#include "platform/ui/dialogs.h"
 
 namespace files {
 

@@ -4,8 +4,9 @@
 #include "engine/window1.h"
 #include "files/file_types.h"
 #include "files/text_file.h"
-#include "platform/application.h"
-#include "platform/numbers.h"
+#include "platform/base/numbers.h"
+#include "platform/ui/application.h"
+#include "platform/ui/dialogs.h"
 
 namespace files {
 

@@ -1,7 +1,7 @@
 // Moving the pattern bank between the window and bank files.
 #pragma once
 #include "files/bank_format.h"
-#include "platform/files.h"
+#include "platform/base/files.h"
 
 class Window1;
 

@@ -2,8 +2,9 @@
 #include "files/picture_export.h"
 
 #include "engine/window1.h"
-#include "platform/application.h"
-#include "platform/numbers.h"
+#include "platform/base/numbers.h"
+#include "platform/ui/application.h"
+#include "platform/ui/dialogs.h"
 
 namespace files {
 

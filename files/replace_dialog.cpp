@@ -4,7 +4,7 @@
 #include "engine/window1.h"
 #include "files/kit_files.h"
 #include "layout/window_records.h"
-#include "platform/design_record.h"
+#include "platform/ui/design_record.h"
 
 wSaveReplace& wSaveReplace::Instance() {
   return fw::ImplicitInstance<wSaveReplace>("wSaveReplace");

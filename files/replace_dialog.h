@@ -1,7 +1,7 @@
 // The small window that asks whether an existing kit folder may be replaced.
 // It does not block the main window; "Yes" writes the kit as it stands then.
 #pragma once
-#include "platform/window.h"
+#include "platform/ui/window.h"
 
 class wSaveReplace : public fw::Window {
  public:

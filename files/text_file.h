@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string>
 
-#include "platform/files.h"
+#include "platform/base/files.h"
 
 namespace files {
 

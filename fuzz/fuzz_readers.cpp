@@ -10,7 +10,7 @@
 
 #include "files/bank_format.h"
 #include "files/kit_format.h"
-#include "platform/numbers.h"
+#include "platform/base/numbers.h"
 
 namespace {
 

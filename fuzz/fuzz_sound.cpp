@@ -13,7 +13,7 @@
 #include <cstring>
 #include <string>
 
-#include "platform/decode.h"
+#include "platform/sound/decode.h"
 
 namespace {
 

@@ -31,8 +31,8 @@ target() {  # target NAME SOURCE... -- LIBS...
 }
 
 target fuzz_readers fuzz/fuzz_readers.cpp files/bank_format.cpp files/kit_format.cpp \
-  platform/numbers.cpp &
-target fuzz_sound fuzz/fuzz_sound.cpp platform/decode.cpp -- -lsndfile -lsamplerate &
+  platform/base/numbers.cpp &
+target fuzz_sound fuzz/fuzz_sound.cpp platform/sound/decode.cpp platform/base/regular_file.cpp -- -lsndfile -lsamplerate &
 "${cxx[@]}" -std=c++20 -O1 -Wall -Wextra "$here/fuzz/sound_seeds.cpp" -lsndfile \
   -o "$out/sound_seeds" &
 for job in $(jobs -p); do wait "$job"; done

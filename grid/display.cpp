@@ -5,7 +5,7 @@
 #include "grid/display_draw.h"
 #include "grid/step_edit.h"
 #include "grid/step_look.h"
-#include "platform/thread.h"
+#include "platform/base/thread.h"
 
 void Window1::PointerCanvas_Paint(fw::Control&, fw::Graphics& g) {
   // CurrentBeat 0 or -1 puts the lamp left of the strip: the pointer is hidden.

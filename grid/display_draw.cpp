@@ -1,7 +1,7 @@
 #include "grid/display_draw.h"
 
 #include "grid/step_look.h"
-#include "platform/numbers.h"
+#include "platform/base/numbers.h"
 
 namespace grid {
 

@@ -3,7 +3,7 @@
 // these with its own picture and values. Each sets its pen itself right
 // before it draws.
 #pragma once
-#include "platform/picture.h"
+#include "platform/ui/picture.h"
 
 namespace grid {
 

@@ -2,7 +2,7 @@
 #include <string_view>
 
 #include "engine/window1.h"
-#include "platform/numbers.h"
+#include "platform/base/numbers.h"
 
 namespace {
 

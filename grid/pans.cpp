@@ -3,7 +3,7 @@
 #include "engine/window1.h"
 #include "grid/step_edit.h"
 #include "grid/step_look.h"
-#include "platform/numbers.h"
+#include "platform/base/numbers.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "engine/window1.h"
 #include "grid/display_draw.h"
 #include "grid/step_look.h"
-#include "platform/numbers.h"
+#include "platform/base/numbers.h"
 
 bool Window1::CR_MouseDown(fw::Control& me, int, int) {
   const int k = me.Index();

@@ -3,13 +3,10 @@
 #include "engine/window1.h"
 #include "grid/step_edit.h"
 #include "grid/step_look.h"
-#include "platform/application.h"
-#include "platform/events.h"
-#include "platform/numbers.h"
-
-namespace {
-constexpr fw::Color kLoadedLabelColor = 0xB4686E;
-}
+#include "platform/base/numbers.h"
+#include "platform/ui/application.h"
+#include "platform/ui/dialogs.h"
+#include "platform/ui/events.h"
 
 bool Window1::StaticText3_MouseDown(fw::Control& me, int, int) {
   const int k = me.Index();
@@ -30,7 +27,7 @@ bool Window1::StaticText3_MouseDown(fw::Control& me, int, int) {
   }
   SoundItem(k) = item;
   S(k) = sound;
-  StaticText3(k).SetTextColor(kLoadedLabelColor);
+  StaticText3(k).SetTextColor(grid::kLoadedRowNameColor);
   StaticText3(k).SetText(item->Name());
   return false;
 }

@@ -3,19 +3,26 @@
 #include "engine/window1.h"
 #include "grid/step_edit.h"
 #include "grid/step_look.h"
-#include "platform/events.h"
-#include "platform/thread.h"
+#include "platform/base/thread.h"
+#include "platform/ui/events.h"
 
 namespace grid {
+
+namespace {
+// Puts the window's line position (xline, yline, xlineMOD2) on step (row, step).
+void PlaceLine(Window1& w, int row, int step) {
+  w.xline = StepX(step);
+  w.yline = RowY(row, w.bottompixel, w.linemodifier);
+  w.xlineMOD2 = kLineLength;
+}
+}  // namespace
 
 void DrawLineOfStep(Window1& w, int row, int step, int velocity) {
   if (auto pen = PenForVelocity(w.lineColor(row, 0), w.lineColor(row, 1), velocity)) {
     w.re = pen->red;
     w.gre = pen->green;
   }
-  w.xline = StepX(step);
-  w.yline = RowY(row, w.bottompixel, w.linemodifier);
-  w.xlineMOD2 = kLineLength;
+  PlaceLine(w, row, step);
   w.makeline();
 }
 
@@ -30,9 +37,7 @@ void ShowStepOff(Window1& w, int row, int step) {
   w.Hit(w.Pattern, row, step) = 0;
   w.SRCell(row, step).SetBackdrop(OffFace());
   w.SV(w.Pattern, row, step) = 0;
-  w.xline = StepX(step);
-  w.yline = RowY(row, w.bottompixel, w.linemodifier);
-  w.xlineMOD2 = kLineLength;
+  PlaceLine(w, row, step);
   w.deleteline();
 }
 

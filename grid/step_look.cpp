@@ -1,7 +1,7 @@
 #include "grid/step_look.h"
 
 #include "app/assets.h"
-#include "platform/numbers.h"
+#include "platform/base/numbers.h"
 
 namespace grid {
 

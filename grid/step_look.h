@@ -1,11 +1,12 @@
 // The shared look of the step grid: where a row's line lies in the step-line
-// display, which face a step cell shows and which pen draws a step's line.
+// display, which face a step cell shows, which pen draws a step's line and
+// which colour a row name takes.
 // Every path that draws a step (a click, a full redraw, a pad hit, a pan
 // change) goes through these, so they all draw the same pixels.
 #pragma once
 #include <optional>
 
-#include "platform/picture.h"
+#include "platform/ui/picture.h"
 
 namespace grid {
 
@@ -43,5 +44,10 @@ fw::PictureRef FaceForVelocity(int velocity);
 
 // The face of a step that is off.
 fw::PictureRef OffFace();
+
+// The colour of a row name whose row holds a sound file, and of one emptied
+// (by Backspace, or because its kit sound is missing).
+constexpr fw::Color kLoadedRowNameColor = 0xB4686E;
+constexpr fw::Color kEmptyRowNameColor = 0x63393D;
 
 }  // namespace grid

@@ -4,7 +4,7 @@
 #include "app/assets.h"
 #include "engine/window1.h"
 #include "layout/main_window_table.h"
-#include "platform/design_record.h"
+#include "platform/ui/design_record.h"
 
 namespace {
 

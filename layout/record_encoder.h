@@ -151,7 +151,7 @@ constexpr std::string_view AsView(const std::array<char, N>& bytes) {
 
 // Many records encoded back to back into one constant block: Source is a
 // constant array of items and Entries(item) gives an item's entry list.
-// Offsets(i) .. Offsets(i + 1) bound record i.
+// offsets[i] .. offsets[i + 1] bound record i.
 template <class Item, std::size_t Count, class Entries>
 constexpr std::size_t TotalSize(const std::array<Item, Count>& items, Entries entries) {
   std::size_t n = 0;

@@ -15,8 +15,8 @@
 #include "app/assets.h"
 #include "app/startup.h"
 #include "files/bank_format.h"
-#include "platform/files.h"
-#include "platform/numbers.h"
+#include "platform/base/files.h"
+#include "platform/base/numbers.h"
 
 namespace filestest {
 
@@ -80,10 +80,10 @@ void WriteWav(const fs::path& path, int frames) {
   auto put = [&out](uint32_t v, int bytes) {
     for (int i = 0; i < bytes; ++i) out.put(char(v >> 8 * i));
   };
+  // PCM, mono, 44100 Hz, 88200 bytes a second, 2-byte frames of 16 bits.
   out << "RIFF";
   put(36 + 2 * frames, 4);
   out << "WAVEfmt ";
-  // 16 bytes of format: PCM, mono, 44100 Hz, 88200 bytes a second, 2-byte frames of 16 bits.
   for (auto [v, bytes] :
        {std::pair{16, 4}, {1, 2}, {1, 2}, {44100, 4}, {88200, 4}, {2, 2}, {16, 2}})
     put(v, bytes);
@@ -154,7 +154,6 @@ void FilesTest::SetUp() {
   // A start without default files: the document as the window's Open event
   // leaves it, from an application folder that holds nothing.
   fw::SetApplicationFolder(dir / "app");
-  w.playon = false;
   for (int p = 1; p <= 50; ++p)
     for (int r = 0; r <= 10; ++r)
       for (int s = 0; s <= 32; ++s) w.Hit(p, r, s) = w.SV(p, r, s) = 0;
@@ -181,8 +180,8 @@ void FilesTest::TearDown() {
 
 void FilesTest::Answer(const std::string& path) {
   answer_ = path;
-  fw::testing::SetDialogAnswerer([this](fw::testing::DialogKind kind, const std::string& s) {
-    asked.push_back({kind, s});
+  fw::testing::SetDialogAnswerer([this](fw::testing::DialogKind, const std::string& s) {
+    asked.push_back(s);
     return std::exchange(answer_, "");
   });
 }
@@ -202,15 +201,6 @@ void FilesTest::ExpectEmpty(int row, fw::Color colour) {
   EXPECT_EQ(w.StaticText3(row).TextColor(), colour) << row;
   EXPECT_EQ(w.S(row), blank()) << row;
   EXPECT_FALSE(w.SoundItem(row)) << row;
-}
-
-std::vector<std::string> FilesTest::Texts() {
-  return {w.KitName1().Text(), w.PatternText().Text(), w.StaticText1().Text(),
-          w.OctaveText().Text(), w.SwingText().Text()};
-}
-
-void FilesTest::OwnSounds() {
-  for (int row = 1; row <= 10; ++row) w.S(row) = blank()->Clone();
 }
 
 }  // namespace filestest

@@ -11,7 +11,7 @@
 
 #include "engine/window1.h"
 #include "files/bank_format.h"
-#include "platform/testing.h"
+#include "platform/ui/testing.h"
 
 namespace filestest {
 
@@ -21,8 +21,7 @@ namespace fs = std::filesystem;
 void WriteWav(const fs::path& path, int frames = 200);
 void WriteText(const fs::path& path, const std::string& text);
 std::string ReadText(const fs::path& path);
-// File names in a folder, sorted.
-std::vector<std::string> Listing(const fs::path& folder);
+std::vector<std::string> Listing(const fs::path& folder);  // sorted file names
 
 // The bank of a program that has just started without a default bank.
 bank::BankValues StartupBank();
@@ -31,36 +30,24 @@ bank::BankValues RandomBank(uint32_t seed);
 // A bank text with the value at `index` replaced.
 std::string WithValue(std::string text, int index, const std::string& value);
 
-// What happened at start-up.
+// The messages of the program's start, and its application folder.
 const std::vector<std::string>& StartupMessages();
 fs::path StartupFolder();
 
 class FilesTest : public ::testing::Test {
  protected:
   Window1& w = Window1::Instance();
-  fs::path dir;  // a fresh, empty folder for this test
+  fs::path dir;                    // a fresh, empty folder for this test
+  std::vector<std::string> asked;  // what each dialog suggested
 
   void SetUp() override;
   void TearDown() override;
-
   // The next dialog answers with this path ("" = cancel), later ones cancel.
-  // Each dialog's kind and suggestion are kept.
   void Answer(const std::string& path);
-  struct Asked {
-    fw::testing::DialogKind kind;
-    std::string suggested;
-  };
-  std::vector<Asked> asked;
   const std::vector<std::string>& Messages() const { return fw::testing::Messages(); }
   // Whether exactly one message was shown since the last call, beginning with
   // `start` and holding `part`; forgets the messages.
   ::testing::AssertionResult OneMessage(const std::string& start, const std::string& part = "");
-
-  // Gives every row a sound object of its own (so a pan set on one row can be
-  // told from the others).
-  void OwnSounds();
-  // Kit name, bank name, tempo, interval mode and swing texts.
-  std::vector<std::string> Texts();
   // Expects a row without sound: named "Empty" in `colour`, playing the blank.
   void ExpectEmpty(int row, fw::Color colour = 0x63393D);
 

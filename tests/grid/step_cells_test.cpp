@@ -5,7 +5,7 @@
 #include <tuple>
 #include <vector>
 
-#include "platform/thread.h"
+#include "platform/base/thread.h"
 #include "tests/grid/grid_window.h"
 
 namespace {

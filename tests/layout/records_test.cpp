@@ -8,9 +8,9 @@
 #include "layout/main_window_table.h"
 #include "layout/record_encoder.h"
 #include "layout/window_records.h"
-#include "platform/controls.h"
-#include "platform/design_record.h"
-#include "platform/window.h"
+#include "platform/ui/controls.h"
+#include "platform/ui/design_record.h"
+#include "platform/ui/window.h"
 
 namespace {
 

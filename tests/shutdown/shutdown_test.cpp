@@ -14,8 +14,8 @@
 #include "app/startup.h"
 #include "engine/window1.h"
 #include "files/file_types.h"
-#include "platform/files.h"
-#include "platform/testing.h"
+#include "platform/base/files.h"
+#include "platform/ui/testing.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 
 #include "app/app.h"
 #include "app/startup.h"
-#include "platform/files.h"
-#include "platform/thread.h"
+#include "platform/base/files.h"
+#include "platform/base/thread.h"
 
 namespace {
 

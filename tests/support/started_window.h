@@ -7,7 +7,7 @@
 #include <string>
 
 #include "engine/window1.h"
-#include "platform/testing.h"
+#include "platform/ui/testing.h"
 
 Window1& StartedWindow();
 

@@ -2,7 +2,7 @@
 // change made between two steps is heard.
 #include <algorithm>
 
-#include "platform/clock.h"
+#include "platform/base/clock.h"
 #include "tests/transport/transport_window.h"
 
 namespace {

@@ -14,10 +14,10 @@
 #include <thread>
 #include <vector>
 
-#include "platform/audio_output.h"
-#include "platform/clock.h"
-#include "platform/sound_data.h"
-#include "platform/thread.h"
+#include "platform/base/clock.h"
+#include "platform/base/thread.h"
+#include "platform/sound/audio_output.h"
+#include "platform/sound/sound_data.h"
 #include "tests/support/started_window.h"
 
 namespace transporttest {

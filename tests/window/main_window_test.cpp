@@ -9,9 +9,9 @@
 #include "app/app.h"
 #include "app/static_url.h"
 #include "files/replace_dialog.h"
-#include "platform/picture.h"
-#include "platform/resources.h"
-#include "platform/window.h"
+#include "platform/ui/picture.h"
+#include "platform/ui/resources.h"
+#include "platform/ui/window.h"
 #include "tests/support/started_window.h"
 
 namespace {

@@ -1,0 +1,48 @@
+// A sink of our own: pulls the mixer on an absolute clock schedule, block by
+// block, exactly as a device would, and keeps what it gets (in memory or in a
+// WAV file). Tests and benchmarks hear through it what a listener would.
+#pragma once
+#include <atomic>
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/sound/audio_clock.h"
+#include "platform/sound/audio_output.h"
+#include "platform/sound/mixer.h"
+
+namespace fw {
+
+class CaptureSink {
+ public:
+  static constexpr int kBlockFrames = MixerPuller::kBlockFrames;
+
+  CaptureSink() = default;
+  ~CaptureSink() { Stop(); }
+  CaptureSink(const CaptureSink&) = delete;
+  CaptureSink& operator=(const CaptureSink&) = delete;
+
+  // wavPath empty: keep the frames in memory. False with *why when the file
+  // cannot be created.
+  bool Start(Mixer* mixer, const std::string& wavPath, std::string* why);
+  void Stop();
+  bool IsRunning() const { return thread_.joinable(); }
+  CapturedAudio Take();
+
+ private:
+  void Run();
+
+  Mixer* mixer_ = nullptr;
+  void* wav_ = nullptr;  // SNDFILE*
+  std::thread thread_;
+  std::atomic<bool> running_{false};
+  int64_t startNanos_ = 0;
+
+  std::mutex takeMutex_;
+  std::vector<float> kept_;
+  int64_t keptFirstFrame_ = 0;
+};
+
+}  // namespace fw

@@ -1,0 +1,155 @@
+// The mixer rendered offline against a clock mapping the test sets: where
+// voices start, how loud, how they stop and when their data is let go.
+#include "platform/sound/mixer.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <vector>
+
+#include "platform/sound/sound.h"
+
+namespace {
+
+constexpr int kRate = 48000;
+constexpr double kFrame = 1e6 / kRate;  // microseconds
+
+std::shared_ptr<fw::SampleData> Constant(int64_t frames, float left, float right) {
+  auto d = std::make_shared<fw::SampleData>();
+  d->sampleRate = kRate;
+  d->frames = frames;
+  for (int64_t i = 0; i < frames; ++i) d->samples.insert(d->samples.end(), {left, right});
+  return d;
+}
+
+// Renders `frames` frames from frame `from` in blocks of `block`, frame f at
+// clock moment 1e6 + f * kFrame.
+std::vector<float> Render(fw::Mixer& m, int64_t frames, int block = 256, int64_t from = 0) {
+  std::vector<float> out(static_cast<size_t>(frames) * 2);
+  for (int64_t f = 0; f < frames; f += block) {
+    m.SetClock(from + f, 1e6 + static_cast<double>(from + f) * kFrame, kFrame);
+    m.Render(&out[static_cast<size_t>(2 * f)],
+             static_cast<int>(std::min<int64_t>(block, frames - f)), from + f);
+  }
+  return out;
+}
+
+int64_t FirstNonZero(const std::vector<float>& out, int64_t from = 0) {
+  for (size_t i = static_cast<size_t>(2 * from); i < out.size(); i += 2)
+    if (out[i] != 0.0f) return static_cast<int64_t>(i / 2);
+  return -1;
+}
+
+TEST(Mixer, HitsStartAtTheirClockMomentsWhateverTheBlockSize) {
+  auto click = Constant(10, 1.0f, 1.0f);
+  for (int block : {64, 256, 441, 1024}) {
+    SCOPED_TRACE(block);
+    fw::Mixer m(kRate);
+    // Both are queued before anything renders, as a burst of Play calls is.
+    ASSERT_TRUE(m.Start(click, 1, 1e6 + 2000.0, 1, 1));  // frame 96
+    ASSERT_TRUE(m.Start(click, 2, 1e6 + 7510.0, 1, 1));  // frame 360.48 -> 360
+    std::vector<float> out = Render(m, 2048, block);
+    EXPECT_EQ(FirstNonZero(out), 96);
+    EXPECT_EQ(FirstNonZero(out, 106), 360);
+    EXPECT_EQ(FirstNonZero(out, 370), -1);
+  }
+}
+
+TEST(Mixer, AVoiceFollowsTheClockMappingOfTheBlockItSoundsIn) {
+  fw::Mixer m(kRate);
+  m.SetClock(0, 1e6, kFrame);
+  m.Start(Constant(1, 1, 1), 1, 1e6 + 10000, 1, 1);  // frame 480 under this mapping
+  std::vector<float> out(2 * 256);
+  m.Render(out.data(), 256, 0);
+  // The clock turns out to run 1 ms ahead of what was thought.
+  m.SetClock(256, 1e6 + 256 * kFrame + 1000, kFrame);
+  m.Render(out.data(), 256, 256);
+  EXPECT_EQ(FirstNonZero(out), 480 - 48 - 256);
+  // A voice whose moment passed before its block starts at once and whole.
+  m.Start(Constant(3, 0.25f, 0.25f), 1, 1e6, 1, 1);
+  out = Render(m, 64, 64, 1000);
+  EXPECT_EQ(FirstNonZero(out), 0);
+  EXPECT_EQ(FirstNonZero(out, 3), -1);
+}
+
+TEST(Mixer, PanLawAndVolume) {
+  const struct {
+    int volume, pan;
+    double left, right;
+  } cases[] = {
+      {50, -100, 0.5, 0.0},  {50, 0, 0.5 * std::sqrt(0.5), 0.5 * std::sqrt(0.5)},
+      {50, 100, 0.0, 0.5},   {100, -60, std::cos(0.2 * M_PI / 2), std::sin(0.2 * M_PI / 2)},
+      {150, -300, 1.0, 0.0},  // out-of-range settings are clamped
+      {-5, 40, 0.0, 0.0},
+  };
+  auto stereo = Constant(100, 0.8f, -0.4f);  // the channels stay apart
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "volume " << c.volume << " pan " << c.pan);
+    const fw::ChannelGains g = fw::GainsFor(c.volume, c.pan);
+    fw::Mixer m(kRate);
+    m.Start(stereo, 1, 1e6, g.left, g.right);
+    std::vector<float> out = Render(m, 256);
+    EXPECT_NEAR(out[20], 0.8 * c.left, 1e-6);
+    EXPECT_NEAR(out[21], -0.4 * c.right, 1e-6);
+  }
+}
+
+TEST(Mixer, ManyVoicesAddUpAndAreClippedAndAFullPoolDropsTheOldest) {
+  fw::Mixer m(kRate);
+  for (int i = 0; i < 200; ++i) m.Start(Constant(50, 0.1f, -0.1f), uint64_t(i), 1e6, 1, 1);
+  m.Start(Constant(100, 0.003f, 0.003f), 999, 1e6 + 50 * kFrame, 1, 1);
+  std::vector<float> out = Render(m, 256);
+  EXPECT_EQ(m.ActiveVoices(), 0);
+  EXPECT_EQ(std::pair(out[0], out[1]), std::pair(1.0f, -1.0f));
+  EXPECT_FLOAT_EQ(out[2 * 60], 0.003f);  // heard unclipped after the loud ones end
+
+  fw::Mixer four(kRate, 4);
+  auto d = Constant(1000, 0.01f, 0.01f);
+  for (int i = 0; i < 5; ++i) four.Start(d, uint64_t(i), 1e6, 1, 1);
+  four.Stop(0);  // the oldest is gone already: stopping it changes nothing
+  out = Render(four, 256);
+  EXPECT_EQ(four.ActiveVoices(), 4);
+  EXPECT_NEAR(out[0], 0.04, 1e-6);
+}
+
+TEST(Mixer, StopEndsOnlyThatOwnersVoicesWithAShortFade) {
+  fw::Mixer m(kRate);
+  auto d = Constant(48000, 0.5f, 0.5f);
+  m.Start(d, 1, 1e6, 1, 0);        // owner 1, left
+  m.Start(d, 2, 1e6, 0, 1);        // owner 2, right
+  m.Start(d, 1, 1e6 + 1e5, 1, 0);  // owner 1 again, not yet sounding
+  Render(m, 512);
+  EXPECT_EQ(m.ActiveVoices(), 3);
+  m.Stop(1);
+  std::vector<float> out = Render(m, 512, 512, 512);
+  EXPECT_EQ(m.ActiveVoices(), 1);
+  EXPECT_NEAR(out[0], 0.5, 1e-6);                              // fade starts at full level
+  EXPECT_LT(out[2 * (fw::Mixer::kStopFadeFrames - 1)], 0.02);  // and ends near zero
+  EXPECT_EQ(out[2 * fw::Mixer::kStopFadeFrames], 0.0f);
+  EXPECT_EQ(out[2 * 511 + 1], 0.5f);
+  m.StopAll();
+  Render(m, 512, 512, 1024);
+  EXPECT_EQ(m.ActiveVoices(), 0);
+}
+
+TEST(Mixer, SampleDataLivesWhileAVoicePlaysItAndIsReleasedAfter) {
+  fw::Mixer m(kRate);
+  auto d = Constant(300, 0.1f, 0.1f);
+  std::weak_ptr<fw::SampleData> watch = d;
+  m.Start(std::move(d), 1, 1e6, 1, 1);
+  Render(m, 256);
+  EXPECT_FALSE(watch.expired());  // only the mixer holds it now
+  Render(m, 256, 256, 256);
+  EXPECT_FALSE(watch.expired());  // finished, but freeing is not the renderer's job
+  m.Reclaim();
+  EXPECT_TRUE(watch.expired());
+
+  auto e = Constant(300, 0.1f, 0.1f);
+  watch = e;
+  m.Start(std::move(e), 1, 1e6, 1, 1);
+  m.Reset();
+  EXPECT_TRUE(watch.expired());  // pending voices go too
+}
+
+}  // namespace

@@ -1,0 +1,216 @@
+// Opening sound files: every format libsndfile reads, converted once to the
+// output rate, and every orderly refusal.
+#include <gtest/gtest.h>
+#include <sndfile.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <future>
+#include <iterator>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/base/thread.h"
+#include "platform/sound/audio_output.h"
+#include "platform/sound/sound.h"
+#include "platform/sound/sound_data.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class SoundFiles : public ::testing::Test {
+ protected:
+  void SetUp() override { fs::create_directories(dir_); }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+  void WriteTextFile(const std::string& name, const std::string& text) const {
+    std::ofstream(Path(name), std::ios::binary) << text;
+  }
+  // A 440 Hz tone at `level` (left) and its negation (right, if stereo).
+  std::string WriteTone(const std::string& name, int format, int rate, int channels,
+                        sf_count_t frames, float level = 0.5f) {
+    SF_INFO info{0, rate, channels, format, 0, 0};
+    SNDFILE* f = sf_open(Path(name).c_str(), SFM_WRITE, &info);
+    EXPECT_NE(f, nullptr) << name << ": " << sf_strerror(nullptr);
+    std::vector<float> buf;
+    for (sf_count_t i = 0; i < frames; ++i) {
+      const float x = level * static_cast<float>(std::sin(2 * M_PI * 440.0 * i / rate));
+      for (int c = 0; c < channels; ++c) buf.push_back(c == 1 ? -x : x);
+    }
+    if (f) sf_writef_float(f, buf.data(), frames), sf_close(f);
+    return Path(name);
+  }
+  static double Peak(const fw::SampleData& d, int channel) {
+    double peak = 0;
+    for (size_t i = static_cast<size_t>(channel); i < d.samples.size(); i += 2)
+      peak = std::max(peak, static_cast<double>(d.samples[i]));
+    return peak;
+  }
+
+  const fs::path dir_ = fs::temp_directory_path() / ("taktora_sound_" + std::to_string(getpid()));
+};
+
+TEST_F(SoundFiles, EveryFormatAndRateOpensAsTheSameToneAtTheOutputRate) {
+  const int rate = fw::AudioOutput::SampleRate();
+  const struct {
+    const char* name;
+    int format;
+    double tolerance;  // lossy formats differ a little
+    int channels = 2;  // beyond two, the first two are kept; mono feeds both
+    int rate = 0;      // the output rate
+  } cases[] = {
+      {"pcm16.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1e-3},
+      {"pcm24.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_24, 1e-3},
+      {"pcm32.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_32, 1e-3},
+      {"u8.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_U8, 1e-2},
+      {"float.wav", SF_FORMAT_WAV | SF_FORMAT_FLOAT, 1e-3},
+      {"tone.aiff", SF_FORMAT_AIFF | SF_FORMAT_PCM_16, 1e-3},
+      {"tone.aifc", SF_FORMAT_AIFF | SF_FORMAT_FLOAT, 1e-3},
+      {"tone.flac", SF_FORMAT_FLAC | SF_FORMAT_PCM_16, 1e-3},
+      {"tone.ogg", SF_FORMAT_OGG | SF_FORMAT_VORBIS, 0.05},
+      {"quad.wav", SF_FORMAT_WAV | SF_FORMAT_FLOAT, 1e-3, 4},
+      {"low.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1e-3, 1, 22050},
+      {"high.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1e-3, 1, 96000},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const int fileRate = c.rate ? c.rate : rate;
+    std::string why;
+    fw::SoundRef s =
+        fw::Sound::OpenFile(WriteTone(c.name, c.format, fileRate, c.channels, fileRate / 10), &why);
+    ASSERT_NE(s, nullptr) << why;
+    const fw::SampleData& d = *s->Data();
+    EXPECT_EQ(d.sampleRate, rate);
+    EXPECT_NEAR(s->DurationSeconds(), 0.1, 0.002);
+    EXPECT_NEAR(Peak(d, 0), 0.5, c.tolerance + 0.01);
+    int crossings = 0;  // rising, of a 440 Hz tone
+    for (size_t i = 2; i < d.samples.size(); i += 2) {
+      crossings += d.samples[i - 2] < 0 && d.samples[i] >= 0;
+      // The right channel is the negated left: channels stay apart.
+      ASSERT_NEAR(d.samples[i + 1], c.channels == 1 ? d.samples[i] : -d.samples[i],
+                  c.tolerance * 4);
+    }
+    EXPECT_NEAR(crossings, 44, 1);
+  }
+}
+
+TEST_F(SoundFiles, SamplesNearTheFloatLimitStayFiniteThroughConversion) {
+  // A square wave at the float limit: converting it overshoots the limit.
+  SF_INFO info{22050 / 4, 22050, 1, SF_FORMAT_WAV | SF_FORMAT_FLOAT, 0, 0};
+  SNDFILE* f = sf_open(Path("loud.wav").c_str(), SFM_WRITE, &info);
+  ASSERT_NE(f, nullptr);
+  std::vector<float> square(22050 / 4);
+  for (size_t i = 0; i < square.size(); ++i) square[i] = (i / 2) % 2 ? -3.4e38f : 3.4e38f;
+  sf_writef_float(f, square.data(), static_cast<sf_count_t>(square.size()));
+  sf_close(f);
+  fw::SoundRef s = fw::Sound::OpenFile(Path("loud.wav"));
+  ASSERT_NE(s, nullptr);
+  for (float x : s->Data()->samples) ASSERT_TRUE(std::isfinite(x));
+}
+
+TEST_F(SoundFiles, WhatIsNotASoundIsRefusedWithAReason) {
+  WriteTextFile("text.wav", "This is not a sound file at all, only some words.\n");
+  WriteTextFile("nothing.wav", "");
+  // A WAV with a header and no frames, and one whose only frame is too short
+  // to last one frame at the output rate.
+  WriteTone("empty.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 44100, 1, 0);
+  WriteTone("instant.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 4 * fw::AudioOutput::SampleRate(), 1,
+            1);
+  // A rate no sound is recorded at: a minute of it would not fit in memory.
+  WriteTone("fast.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 768000, 1, 64);
+  // 8 kHz 8-bit keeps the files small; the limit is in time, not bytes.
+  WriteTone("long.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_U8, 8000, 1, 61 * 8000);
+  fw::SoundRef minute = fw::Sound::OpenFile(
+      WriteTone("minute.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_U8, 8000, 1, 60 * 8000));
+  ASSERT_NE(minute, nullptr);
+  EXPECT_NEAR(minute->DurationSeconds(), 60.0, 0.001);
+  // A WAV cut inside its header, one cut inside its samples, and a cut FLAC.
+  const std::string whole =
+      WriteTone("whole.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 44100, 1, 44100);
+  ASSERT_NE(fw::Sound::OpenFile(whole), nullptr);
+  for (auto [name, size] : {std::pair{"cut_header.wav", 30}, {"cut_data.wav", 20044}}) {
+    fs::copy_file(whole, Path(name));
+    fs::resize_file(Path(name), size);
+  }
+  const std::string flac =
+      WriteTone("whole.flac", SF_FORMAT_FLAC | SF_FORMAT_PCM_16, 44100, 1, 44100);
+  fs::resize_file(flac, fs::file_size(flac) / 2);
+
+  for (const std::string name :
+       {"text.wav", "long.wav", "nothing.wav", "empty.wav", "instant.wav", "fast.wav",
+        "cut_header.wav", "cut_data.wav", "whole.flac", "missing.wav"}) {
+    std::string why;
+    EXPECT_EQ(fw::Sound::OpenFile(Path(name), &why), nullptr) << name;
+    EXPECT_FALSE(why.empty()) << name;
+    const char* reason = name == "text.wav"   ? "its format is unknown"
+                         : name == "long.wav" ? "longer than 60 seconds"
+                                              : "";
+    EXPECT_NE(why.find(reason), std::string::npos) << name << ": " << why;
+  }
+}
+
+TEST_F(SoundFiles, DecodingLetsTheBatonGo) {
+  // Long enough that the other thread, started just before, is surely queued
+  // for the baton by the time the decoding lets it go.
+  const int rate = fw::AudioOutput::SampleRate() / 2;
+  const std::string path =
+      WriteTone("long.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, rate, 2, 4 * rate);
+  std::atomic<bool> decoded{false}, ranWhileDecoding{false};
+  std::promise<void> queued;
+  std::thread other;
+  {
+    fw::BatonGuard hold;
+    other = std::thread([&] {
+      queued.set_value();
+      fw::Baton::Acquire();
+      ranWhileDecoding = !decoded;
+      fw::Baton::Release();
+    });
+    queued.get_future().wait();
+    EXPECT_NE(fw::Sound::OpenFile(path), nullptr);
+    decoded = true;
+    EXPECT_TRUE(fw::Baton::HeldByThisThread());
+  }
+  fw::BatonReleased letOtherFinish;
+  other.join();
+  EXPECT_TRUE(ranWhileDecoding);
+}
+
+TEST_F(SoundFiles, FromMemoryDecodesLikeAFileIncludingSilence) {
+  auto bytesOf = [](const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<char>(std::istreambuf_iterator<char>(in), {});
+  };
+  // Digital silence, 0.05 s at 22050 Hz.
+  std::vector<char> bytes =
+      bytesOf(WriteTone("silent.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, 22050, 1, 1102, 0.0f));
+  std::string why;
+  fw::SoundRef silent = fw::Sound::FromMemory(bytes.data(), bytes.size(), &why);
+  ASSERT_NE(silent, nullptr) << why;
+  EXPECT_EQ(silent->Data()->sampleRate, fw::AudioOutput::SampleRate());
+  EXPECT_NEAR(silent->DurationSeconds(), 0.05, 0.001);
+  EXPECT_EQ(Peak(*silent->Data(), 0), 0.0);
+  EXPECT_EQ(fw::Sound::FromMemory(bytes.data(), 40, &why), nullptr);  // cut header
+  EXPECT_EQ(fw::Sound::FromMemory(nullptr, 0, &why), nullptr);
+
+  // A chunk said to run far past the end: as a file the reader seeks past the
+  // end and finds nothing more, so the memory copy must refuse it too.
+  const std::string w64 =
+      WriteTone("long_chunk.w64", SF_FORMAT_W64 | SF_FORMAT_PCM_16, 22050, 1, 64);
+  {
+    std::fstream patch(w64, std::ios::in | std::ios::out | std::ios::binary);
+    patch.seekp(56);  // the format chunk's size, after the header's 40 bytes and its own marker
+    patch.write("\0\0\0\x10\0\0\0\0", 8);
+  }
+  bytes = bytesOf(w64);
+  EXPECT_EQ(fw::Sound::OpenFile(w64), nullptr);
+  EXPECT_EQ(fw::Sound::FromMemory(bytes.data(), bytes.size()), nullptr);
+}
+
+}  // namespace
