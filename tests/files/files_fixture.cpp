@@ -25,34 +25,12 @@ namespace {
 fs::path root;
 std::vector<std::string> startMessages;
 
-// The default files of the started program: a kit whose row 4 sound is
-// missing, and a bank with tempo 96, swing 2, row 5 panned left and a
-// 20-step pattern 1.
-void MakeDefaultFiles(const fs::path& app) {
-  const fs::path kit = app / "TKTRKits" / "Default Kit";
-  fs::create_directories(kit);
-  for (const char* name : {"kick.wav", "snare.wav", "hat.wav"}) WriteWav(kit / name);
-  WriteText(kit / "Default Kit.trk",
-            "kick.wav*snare.wav*Empty*missing.wav*hat.wav*Empty*Empty*Empty*Empty*Empty*");
-  bank::BankValues v = StartupBank();
-  v.tempo = "96";
-  v.swing = "2";
-  v.colors[4] = {0, 255};
-  v.hit(1, 0, 0) = 4;
-  v.hit(1, 1, 1) = 1;
-  v.velocity(1, 1, 1) = 100;
-  fs::create_directories(app / "Patterns");
-  WriteText(app / "Patterns" / "My Pattern", bank::WriteBank(v));
-}
-
 class StartedProgram : public ::testing::Environment {
  public:
   void SetUp() override {
     root = fs::temp_directory_path() / ("taktora-files-test-" + std::to_string(::getpid()));
     fs::remove_all(root);
-    fs::create_directories(root / "app");
-    MakeDefaultFiles(root / "app");
-    fw::SetApplicationFolder(root / "app");
+    fs::create_directories(root);
     // Message boxes are recorded, not shown, while an answerer is installed.
     fw::testing::SetDialogAnswerer([](fw::testing::DialogKind, const std::string&) { return ""; });
     fw::testing::ClearMessages();
@@ -143,7 +121,6 @@ std::vector<std::string> Listing(const fs::path& folder) {
 }
 
 const std::vector<std::string>& StartupMessages() { return startMessages; }
-fs::path StartupFolder() { return root / "app"; }
 
 void FilesTest::SetUp() {
   const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
