@@ -13,7 +13,6 @@
 
 #include "platform/base/clock.h"
 #include "platform/base/thread.h"
-#include "platform/ui/testing.h"
 
 namespace {
 
