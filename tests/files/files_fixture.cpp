@@ -1,10 +1,10 @@
 #include "tests/files/files_fixture.h"
 
+#include <sndfile.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -54,20 +54,12 @@ class StartedProgram : public ::testing::Environment {
 }  // namespace
 
 void WriteWav(const fs::path& path, int frames) {
-  std::ofstream out(path, std::ios::binary);
-  auto put = [&out](uint32_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.put(char(v >> 8 * i));
-  };
-  // PCM, mono, 44100 Hz, 88200 bytes a second, 2-byte frames of 16 bits.
-  out << "RIFF";
-  put(36 + 2 * frames, 4);
-  out << "WAVEfmt ";
-  for (auto [v, bytes] :
-       {std::pair{16, 4}, {1, 2}, {1, 2}, {44100, 4}, {88200, 4}, {2, 2}, {16, 2}})
-    put(v, bytes);
-  out << "data";
-  put(2 * frames, 4);
-  for (int i = 0; i < frames; ++i) put((i % 50) * 300, 2);
+  SF_INFO info{0, 44100, 1, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 0, 0};
+  SNDFILE* f = sf_open(path.c_str(), SFM_WRITE, &info);
+  std::vector<short> samples(static_cast<size_t>(frames));
+  for (size_t i = 0; i < samples.size(); ++i) samples[i] = static_cast<short>(i % 50 * 300);
+  sf_writef_short(f, samples.data(), frames);
+  sf_close(f);
 }
 
 bank::BankValues StartupBank() {
