@@ -1,10 +1,10 @@
 #include "tests/files/files_fixture.h"
 
+#include <sndfile.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -25,34 +25,12 @@ namespace {
 fs::path root;
 std::vector<std::string> startMessages;
 
-// The default files of the started program: a kit whose row 4 sound is
-// missing, and a bank with tempo 96, swing 2, row 5 panned left and a
-// 20-step pattern 1.
-void MakeDefaultFiles(const fs::path& app) {
-  const fs::path kit = app / "TKTRKits" / "Default Kit";
-  fs::create_directories(kit);
-  for (const char* name : {"kick.wav", "snare.wav", "hat.wav"}) WriteWav(kit / name);
-  WriteText(kit / "Default Kit.trk",
-            "kick.wav*snare.wav*Empty*missing.wav*hat.wav*Empty*Empty*Empty*Empty*Empty*");
-  bank::BankValues v = StartupBank();
-  v.tempo = "96";
-  v.swing = "2";
-  v.colors[4] = {0, 255};
-  v.hit(1, 0, 0) = 4;
-  v.hit(1, 1, 1) = 1;
-  v.velocity(1, 1, 1) = 100;
-  fs::create_directories(app / "Patterns");
-  WriteText(app / "Patterns" / "My Pattern", bank::WriteBank(v));
-}
-
 class StartedProgram : public ::testing::Environment {
  public:
   void SetUp() override {
     root = fs::temp_directory_path() / ("taktora-files-test-" + std::to_string(::getpid()));
     fs::remove_all(root);
-    fs::create_directories(root / "app");
-    MakeDefaultFiles(root / "app");
-    fw::SetApplicationFolder(root / "app");
+    fs::create_directories(root);
     // Message boxes are recorded, not shown, while an answerer is installed.
     fw::testing::SetDialogAnswerer([](fw::testing::DialogKind, const std::string&) { return ""; });
     fw::testing::ClearMessages();
@@ -76,20 +54,12 @@ class StartedProgram : public ::testing::Environment {
 }  // namespace
 
 void WriteWav(const fs::path& path, int frames) {
-  std::ofstream out(path, std::ios::binary);
-  auto put = [&out](uint32_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i) out.put(char(v >> 8 * i));
-  };
-  // PCM, mono, 44100 Hz, 88200 bytes a second, 2-byte frames of 16 bits.
-  out << "RIFF";
-  put(36 + 2 * frames, 4);
-  out << "WAVEfmt ";
-  for (auto [v, bytes] :
-       {std::pair{16, 4}, {1, 2}, {1, 2}, {44100, 4}, {88200, 4}, {2, 2}, {16, 2}})
-    put(v, bytes);
-  out << "data";
-  put(2 * frames, 4);
-  for (int i = 0; i < frames; ++i) put((i % 50) * 300, 2);
+  SF_INFO info{0, 44100, 1, SF_FORMAT_WAV | SF_FORMAT_PCM_16, 0, 0};
+  SNDFILE* f = sf_open(path.c_str(), SFM_WRITE, &info);
+  std::vector<short> samples(static_cast<size_t>(frames));
+  for (size_t i = 0; i < samples.size(); ++i) samples[i] = static_cast<short>(i % 50 * 300);
+  sf_writef_short(f, samples.data(), frames);
+  sf_close(f);
 }
 
 bank::BankValues StartupBank() {
@@ -143,7 +113,6 @@ std::vector<std::string> Listing(const fs::path& folder) {
 }
 
 const std::vector<std::string>& StartupMessages() { return startMessages; }
-fs::path StartupFolder() { return root / "app"; }
 
 void FilesTest::SetUp() {
   const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();

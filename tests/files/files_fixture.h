@@ -1,6 +1,5 @@
-// The whole program started once for this test program, from an application
-// folder that holds a small default kit (one of its sounds missing) and a
-// default bank; and a fixture that brings the document back to a start
+// The whole program started once for this test program, from the build's
+// folder with its default kit and bank; and a fixture that brings the document back to a start
 // without default files before each test.
 #pragma once
 #include <gtest/gtest.h>
@@ -30,9 +29,8 @@ bank::BankValues RandomBank(uint32_t seed);
 // A bank text with the value at `index` replaced.
 std::string WithValue(std::string text, int index, const std::string& value);
 
-// The messages of the program's start, and its application folder.
+// The messages of the program's start.
 const std::vector<std::string>& StartupMessages();
-fs::path StartupFolder();
 
 class FilesTest : public ::testing::Test {
  protected:

@@ -1,4 +1,4 @@
-// Kit load through the window's button, and the default files at start-up.
+// Kit load through the window's button.
 #include "app/assets.h"
 #include "tests/files/files_fixture.h"
 #include "tests/support/unwritten_pipe.h"
@@ -76,28 +76,6 @@ TEST_F(KitLoad, SoundsNotFoundInTheKitFolderAreReportedInRowOrderAndEmptied) {
   EXPECT_FALSE(pipe.BlockedAReader());
   for (int row : {1, 2, 4, 5, 6, 7, 8, 9, 10}) ExpectEmpty(row);  // "Empty" loses the sound it had
   EXPECT_EQ(w.StaticText3(3).Text(), "kick.wav");
-}
-
-TEST_F(KitLoad, DefaultKitAndBankAreReadAtStartUpAndTheirAbsenceIsQuiet) {
-  // As recorded by the program's real start, before any test ran.
-  EXPECT_EQ(StartupMessages(), std::vector<std::string>{"I can't find missing.wav!"});
-  fw::SetApplicationFolder(StartupFolder());
-  w.Event_Open();  // the start as the program makes it
-  EXPECT_EQ(w.KitName1().Text() + " " + w.PatternText().Text() + " " + w.StaticText1().Text(),
-            "Default Kit My Pattern 96");
-  EXPECT_EQ(w.StaticText3(1).Text() + " " + w.StaticText3(5).Text(), "kick.wav hat.wav");
-  ExpectEmpty(4);
-  // The bank's row 5 colour, on the kit's sound.
-  EXPECT_EQ(std::pair(w.S(5)->Pan, w.S(1)->Pan), std::pair(-100, 0));
-  EXPECT_EQ(std::tuple(w.Swing, w.NumBeats, w.Hit(1, 1, 1)), std::tuple(2, 20, 1));
-
-  // Folders without the files say nothing.
-  for (const char* sub : {"TKTRKits/Default Kit", "Patterns"})
-    fs::create_directories(dir / "app" / sub);
-  fw::SetApplicationFolder(dir / "app");
-  fw::testing::ClearMessages();
-  w.Event_Open();
-  EXPECT_TRUE(Messages().empty());
 }
 
 }  // namespace

@@ -11,13 +11,11 @@
 // 5 s otherwise), TAKTORA_RANDOM_USE_SEED the seed.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
-#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -34,7 +32,7 @@
 namespace {
 
 namespace fs = std::filesystem;
-using fw::testing::Button;
+namespace t = fw::testing;
 
 double EnvNumber(const char* name, double fallback) {
   const char* v = std::getenv(name);
@@ -47,137 +45,101 @@ constexpr double kDefaultSeconds = 20;
 constexpr double kDefaultSeconds = 5;
 #endif
 
-// Counts every event the main thread delivers, input and timers alike.
-struct DeliveryCounter : QObject {
-  long events = 0;
-  bool eventFilter(QObject*, QEvent*) override {
-    ++events;
-    return false;
-  }
-};
-
 class RandomUser {
  public:
-  RandomUser(unsigned seed, fs::path scratch) : rng_(seed), scratch_(std::move(scratch)) {
-    const fs::path kit = fw::ApplicationFolder()->Path() / "TKTRKits" / "Default Kit";
-    opens_ = {"",
-              (kit / "Default Kit.trk").string(),
-              (kit / "Kick.wav").string(),
-              (kit / "Snare.wav").string(),
-              (fw::ApplicationFolder()->Path() / "Patterns" / "My Pattern").string(),
-              (scratch_ / "bank").string(),
-              (scratch_ / "picture.png").string(),
-              (scratch_ / "missing").string(),
-              scratch_.string()};
-    fw::testing::SetURLOpener([](const std::string&) {});  // the About window's link
-    fw::testing::SetDialogAnswerer([this](fw::testing::DialogKind kind, const std::string&) {
-      ++counts_["dialog"];
+  RandomUser(unsigned seed, const fs::path& scratch) : rng_(seed) {
+    const fs::path app = fw::ApplicationFolder()->Path(), kit = app / "TKTRKits" / "Default Kit";
+    for (const fs::path& p : {kit / "Default Kit.trk", kit / "Kick.wav", kit / "Snare.wav",
+                              app / "Patterns" / "My Pattern", scratch / "bank",
+                              scratch / "picture.png", scratch / "missing", scratch})
+      opens_.push_back(p.string());
+    t::SetURLOpener([](const std::string&) {});  // the About window's link
+    t::SetDialogAnswerer([this, scratch](t::DialogKind kind, const std::string&) {
+      ++counts["dialog"];
       if (Chance(0.25)) return std::string();  // cancelled
-      switch (kind) {
-        case fw::testing::DialogKind::Open:
-          return opens_[Pick(opens_.size())];
-        case fw::testing::DialogKind::SaveAs:
-          return (scratch_ / (Chance(0.5) ? "bank" : "picture.png")).string();
-        case fw::testing::DialogKind::SelectFolder:
-          return scratch_.string();
-      }
-      return std::string();
+      if (kind == t::DialogKind::Open) return opens_[Pick(opens_.size())];
+      if (kind == t::DialogKind::SaveAs)
+        return (scratch / (Chance(0.5) ? "bank" : "picture.png")).string();
+      return scratch.string();
     });
   }
   ~RandomUser() {
-    fw::testing::ClearDialogAnswerer();
-    fw::testing::SetURLOpener(nullptr);
+    t::ClearDialogAnswerer();
+    t::SetURLOpener(nullptr);
   }
 
   // One life: start-up, random input until `until` (or a random number of
   // inputs), then an end while playing.
   int Live(double until) {
-    std::unique_ptr<App> app = startup::MakeApplication();
+    auto app = startup::MakeApplication();
     startup::MakeDefaultView();
     left_ = 30 + static_cast<int>(Pick(300));
     until_ = until;
     Next();
     const int code = startup::RunEventLoop(*app);
     startup::Finalize();
-    ++counts_["life"];
     return code;
   }
 
   int withoutBaton = 0;
-  const std::map<std::string, int>& Counts() const { return counts_; }
+  std::map<std::string, int> counts;
 
  private:
   bool Chance(double p) { return std::uniform_real_distribution<double>(0, 1)(rng_) < p; }
   size_t Pick(size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(rng_); }
+  int Pick(int from, int to) { return from + static_cast<int>(Pick(size_t(to - from + 1))); }
 
-  void Next() {
-    QTimer::singleShot(static_cast<int>(Pick(4)), [this] {
+  // Runs `f` on the main window from a timer; once the window is gone the
+  // loop is ending already.
+  template <typename F>
+  void Later(int ms, F f) {
+    QTimer::singleShot(ms, [this, f] {
       if (!fw::Baton::HeldByThisThread()) ++withoutBaton;
-      Window1* w = static_cast<Window1*>(fw::GetImplicitWindow("Window1"));
-      if (!w) {  // closed by an earlier input: the loop is ending already
+      if (auto* w = static_cast<Window1*>(fw::GetImplicitWindow("Window1")))
+        f(*w);
+      else
         fw::Quit(0);
-        return;
-      }
-      if (--left_ <= 0 || fw::Microseconds() > until_) {
-        End(*w);
-      } else {
-        Act(*w);
-        Next();
-      }
     });
   }
 
-  void End(Window1& w) {
-    if (!w.playon) fw::testing::TypeKey(w, " ");
-    switch (Pick(3)) {
-      case 0:
-        ++counts_["close box"];
-        fw::testing::ClickCloseBox(w);
-        break;
-      case 1:
-        ++counts_["quit item"];
-        App::Instance().ChooseMenuItem("FileQuit");
-        break;
-      default:
-        ++counts_["quit shortcut"];
-        fw::testing::TypeShortcut(w, "Ctrl+Q");
-        break;
-    }
+  void Next() {
+    Later(Pick(0, 3), [this](Window1& w) {
+      if (--left_ > 0 && fw::Microseconds() < until_) return Act(w), Next();
+      if (!w.playon) t::TypeKey(w, " ");
+      const char* const ends[] = {"close box", "quit item", "quit shortcut"};
+      const int end = Pick(0, 2);
+      ++counts[ends[end]];
+      if (end == 0) t::ClickCloseBox(w);
+      if (end == 1) App::Instance().ChooseMenuItem("FileQuit");
+      if (end == 2) t::TypeShortcut(w, "Ctrl+Q");
+    });
   }
 
   void Act(Window1& w) {
     // Playing most of the time: the point is the playback thread against
     // everything else.
-    if (!w.playon && Chance(0.7)) fw::testing::TypeKey(w, " ");
-    if (fw::testing::Messages().size() > 100) fw::testing::ClearMessages();
-    const size_t what = Pick(10);
+    if (!w.playon && Chance(0.7)) t::TypeKey(w, " ");
+    if (t::Messages().size() > 100) t::ClearMessages();
+    const int what = Pick(0, 9);
     if (what < 6) {
-      ClickSomewhere(what == 0 ? Button::Right : Button::Left);
+      Click(what == 0 ? t::Button::Right : t::Button::Left);
     } else if (what < 8) {
-      static const char* const kKeys[] = {" ", ".", ",", "c", "v", "\b"};
-      ++counts_["key"];
-      fw::testing::TypeKey(w, kKeys[Pick(6)]);
+      ++counts["key"];
+      t::TypeKey(w, std::vector{" ", ".", ",", "c", "v", "\b"}[Pick(6)]);
     } else if (what == 8) {
-      ++counts_["knob drag"];
+      ++counts["knob drag"];
       const fw::Control& knob = w.Canvas11();
       int x = knob.Left() + knob.Width() / 2, y = knob.Top() + knob.Height() / 2;
-      fw::testing::Press(w, x, y);
-      for (size_t i = Pick(8); i > 0; --i)
-        fw::testing::Drag(w, x += static_cast<int>(Pick(41)) - 20,
-                          y += static_cast<int>(Pick(41)) - 20);
-      fw::testing::Release(w, x, y);
+      t::Press(w, x, y);
+      for (int i = Pick(0, 7); i > 0; --i) t::Drag(w, x += Pick(-20, 20), y += Pick(-20, 20));
+      t::Release(w, x, y);
     } else {
       // Program code in a timer of its own, outside any input: a redraw, or
       // the About window (which a click closes again).
-      ++counts_["timer"];
-      QTimer::singleShot(static_cast<int>(Pick(3)), [this, about = Chance(0.2)] {
-        if (!fw::Baton::HeldByThisThread()) ++withoutBaton;
-        auto* w1 = static_cast<Window1*>(fw::GetImplicitWindow("Window1"));
-        if (!w1) return;
-        if (about)
-          App::Instance().ChooseMenuItem("FileAboutTaktora");
-        else
-          w1->PatternDraw();
+      ++counts["timer"];
+      Later(Pick(0, 2), [about = Chance(0.2)](Window1& w1) {
+        if (about) App::Instance().ChooseMenuItem("FileAboutTaktora");
+        if (!about) w1.PatternDraw();
       });
     }
   }
@@ -185,25 +147,23 @@ class RandomUser {
   // A click at a random point of a random control (every name equally
   // likely, so the 320 step cells do not crowd out the rest) of a random
   // window: the main window, the About window, the kit replace question.
-  void ClickSomewhere(Button b) {
+  void Click(t::Button b) {
     std::vector<fw::Window*> windows = fw::OpenWindows();
     fw::Window* win = windows[Pick(windows.size())];
-    if (!win->Visible() || win->ControlCount() == 0) return;
+    if (!win->Visible()) return;
     std::map<std::string, std::vector<fw::Control*>> byName;
     for (int i = 0; i < win->ControlCount(); ++i)
       byName[win->ControlAt(i).Name()].push_back(&win->ControlAt(i));
-    auto it = std::next(byName.begin(), static_cast<long>(Pick(byName.size())));
-    const fw::Control& c = *it->second[Pick(it->second.size())];
+    if (byName.empty()) return;
+    const auto& named = std::next(byName.begin(), static_cast<long>(Pick(byName.size())))->second;
+    const fw::Control& c = *named[Pick(named.size())];
     if (c.Width() <= 0 || c.Height() <= 0) return;
-    ++counts_[b == Button::Right ? "right click" : "click"];
-    fw::testing::Click(*win, c.Left() + static_cast<int>(Pick(static_cast<size_t>(c.Width()))),
-                       c.Top() + static_cast<int>(Pick(static_cast<size_t>(c.Height()))), b);
+    ++counts[b == t::Button::Right ? "right click" : "click"];
+    t::Click(*win, c.Left() + Pick(0, c.Width() - 1), c.Top() + Pick(0, c.Height() - 1), b);
   }
 
   std::mt19937 rng_;
-  fs::path scratch_;
-  std::vector<std::string> opens_;
-  std::map<std::string, int> counts_;
+  std::vector<std::string> opens_{""};  // "" = a cancelled dialog
   int left_ = 0;
   double until_ = 0;
 };
@@ -217,16 +177,13 @@ TEST(RandomUse, PlaysThroughRandomInputAndEndsWhilePlaying) {
   fs::create_directories(scratch);
   startup::StartAudio();
   RandomUser user(seed, scratch);
-  DeliveryCounter delivered;
-  qApp->installEventFilter(&delivered);
-  const double start = fw::Microseconds();
-  const double until = start + seconds * 1e6;
-  while (fw::Microseconds() < until) EXPECT_EQ(user.Live(until), 0);
-  qApp->removeEventFilter(&delivered);
+  const double start = fw::Microseconds(), until = start + seconds * 1e6;
+  int lives = 0;
+  for (; fw::Microseconds() < until; ++lives) EXPECT_EQ(user.Live(until), 0);
   fw::AudioOutput::Stop();
-  std::printf("random use: seed %u, %.1f s, %ld events delivered\n", seed,
-              (fw::Microseconds() - start) / 1e6, delivered.events);
-  for (const auto& [what, n] : user.Counts()) std::printf("  %s: %d\n", what.c_str(), n);
+  std::printf("random use: seed %u, %.1f s, %d lives\n", seed, (fw::Microseconds() - start) / 1e6,
+              lives);
+  for (const auto& [what, n] : user.counts) std::printf("  %s: %d\n", what.c_str(), n);
   EXPECT_EQ(user.withoutBaton, 0) << "inputs delivered without the baton";
   EXPECT_TRUE(fw::OpenWindows().empty());
   fs::remove_all(scratch);

@@ -2,6 +2,7 @@
 // unplug and plug in again; it hears through a capture sink.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <functional>
@@ -10,7 +11,6 @@
 #include <mutex>
 #include <thread>
 
-#include "platform/base/clock.h"
 #include "platform/sound/audio_capture.h"
 #include "platform/sound/audio_device.h"
 #include "platform/sound/audio_output.h"
@@ -109,23 +109,19 @@ TEST_F(OutputDevice, AnUnpluggedDeviceIsNoticedRetriedAndHeardAgainWhenBack) {
 
   Plug(true);
   ASSERT_TRUE(WaitFor([] { return !AudioOutput::IsSilent(); }));
-  // What the open device heard since the last call.
-  auto heard = [this] {
-    return s.With([&] { return s.open ? s.open->Take() : fw::CapturedAudio{}; });
+  // What the open device heard since the last call: silence, then the next hit.
+  int64_t frames = 0;
+  bool sounded = false;
+  auto hear = [&] {
+    const auto a = s.With([&] { return s.open ? s.open->Take() : fw::CapturedAudio{}; });
+    frames += a.Frames();
+    sounded |= std::any_of(a.samples.begin(), a.samples.end(), [](float x) { return x != 0; });
+    return sounded;
   };
-  int64_t frames = 0;  // pulled again, long enough for the clock mapping to settle
-  ASSERT_TRUE(WaitFor([&] { return (frames += heard().Frames()) > d->sampleRate / 5; }));
-  const double before = fw::Microseconds();
+  ASSERT_TRUE(WaitFor([&] { return hear() || frames > d->sampleRate / 5; }));
+  EXPECT_FALSE(sounded) << "the hit played while unplugged was kept";
   click->Play();
-  double onset = -1;
-  ASSERT_TRUE(WaitFor([&] {
-    const fw::CapturedAudio a = heard();
-    for (int64_t i = 0; i < a.Frames() && onset < 0; ++i)
-      if (a.samples[static_cast<size_t>(2 * i)] != 0.0f)
-        onset = a.startMicros + static_cast<double>(a.firstFrame + i) * 1e6 / a.sampleRate;
-    return onset >= 0;
-  }));
-  EXPECT_NEAR(onset - before, AudioOutput::LatencyMicroseconds(), 500);
+  EXPECT_TRUE(WaitFor(hear));
   EXPECT_EQ(::testing::internal::GetCapturedStderr(),
             "Taktora: audio output lost; running silent.\n"
             "Taktora: audio output reopened.\n");

@@ -1,0 +1,146 @@
+// The default kit and bank that the build places beside the programs, opened
+// as the program opens them: what they must hold, sounds like their
+// instruments, and a mix through the real mixer that never reaches its clamp
+// and in which no sound is cut off loud.
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+#include "platform/base/numbers.h"
+#include "platform/sound/mixer.h"
+#include "platform/sound/sound.h"
+#include "platform/sound/sound_data.h"
+#include "tests/files/files_fixture.h"
+
+namespace filestest {
+namespace {
+
+using DefaultFiles = FilesTest;
+
+float Largest(const float* from, const float* to) {
+  float m = 0;
+  for (; from != to; ++from) m = std::max(m, std::fabs(*from));
+  return m;
+}
+
+// The loudest sample of the current pattern played twice round, each step
+// when the play loop sounds it and with the gains it gives, mixed until the
+// last tail has ended.
+float PlayTwiceRound(Window1& w) {
+  const int rate = w.S(1)->Data()->sampleRate;
+  const double microsPerFrame = 1e6 / rate;
+  fw::Mixer mixer(rate);
+  std::vector<float> block(2 * 512);
+  float peak = 0;
+  int64_t done = -1;  // nothing sounds before the first hit
+  auto renderTo = [&](int64_t end) {
+    for (int n; done >= 0 && done < end; done += n) {
+      n = static_cast<int>(std::min<int64_t>(512, end - done));
+      mixer.SetClock(done, static_cast<double>(done) * microsPerFrame, microsPerFrame);
+      mixer.Render(block.data(), n, done);
+      peak = std::max(peak, Largest(block.data(), block.data() + 2 * n));
+    }
+  };
+  double at = 0;
+  for (int round = 0; round < 2; ++round)
+    for (int step = 1; step <= w.NumBeats; ++step) {
+      at += w.Beat(step);
+      renderTo(static_cast<int64_t>(at / microsPerFrame));
+      for (int row = 1; row <= 10; ++row) {
+        if (w.Hit(w.Pattern, row, step) != 1) continue;
+        const fw::ChannelGains g = fw::GainsFor(
+            fw::ToInteger(w.percentvolume * w.SV(w.Pattern, row, step)), w.S(row)->Pan);
+        if (done < 0) done = static_cast<int64_t>(at / microsPerFrame);
+        mixer.Start(w.S(row)->Data(), static_cast<uint64_t>(row), at, g.left, g.right);
+      }
+    }
+  while (done >= 0 && mixer.ActiveVoices() > 0) renderTo(done + 512);
+  return peak;
+}
+
+TEST_F(DefaultFiles, OpenAsDemoGroovesOnTenSoundsLikeTheirInstruments) {
+  const fs::path bin = fs::read_symlink("/proc/self/exe").parent_path();
+  EXPECT_TRUE(StartupMessages().empty());  // the program's real start, from the build's folder
+  // Tempo 120 in octaves without swing; rows 3 and 4 panned half left.
+  const std::string text = ReadText(bin / "Patterns" / "My Pattern");
+  EXPECT_EQ(text.rfind("120*Octaves*0*255*255*255*255*150*255*150*255*", 0), 0u);
+  EXPECT_EQ(text.find_first_of("\r\n"), std::string::npos);
+  const std::string names[] = {"Kick.wav",    "Snare.wav",  "ClosedHat.wav", "OpenHat.wav",
+                               "Clap.wav",    "LowTom.wav", "HighTom.wav",   "RimShot.wav",
+                               "Cowbell.wav", "Crash.wav"};
+  std::string kitText;
+  for (const auto& n : names) kitText += n + "*";
+  EXPECT_EQ(ReadText(bin / "TKTRKits" / "Default Kit" / "Default Kit.trk"), kitText);
+
+  fw::SetApplicationFolder(bin);
+  w.Event_Open();
+  ASSERT_TRUE(Messages().empty());
+  EXPECT_EQ(w.KitName1().Text() + "|" + w.PatternText().Text(), "Default Kit|My Pattern");
+  EXPECT_EQ(std::pair(w.S(3)->Pan, w.S(5)->Pan), std::pair(-60, 0));  // the bank's pans
+  // Pattern 1 is a rock beat: kick on step 1, a ghost kick, snare on the backbeat.
+  EXPECT_EQ(
+      std::tuple(w.SV(1, 1, 1), w.SV(1, 1, 11), w.SV(1, 2, 5), w.Hit(1, 2, 6), w.SV(1, 2, 13)),
+      std::tuple(100, 50, 100, 0, 100));
+  // Patterns 6 and 7 are shorter; the last ones are left empty for the user.
+  EXPECT_EQ(std::pair(w.Hit(6, 0, 0), w.Hit(7, 0, 0)), std::pair(3, 4));
+  int notes = 0;
+  for (int p = 10; p <= 50; ++p)
+    for (int r = 1; r <= 10; ++r)
+      for (int s = 1; s <= 32; ++s) notes += w.Hit(p, r, s) != 0;
+  EXPECT_EQ(notes, 0);
+
+  double zcr[10], seconds[10];  // crossings of zero a second: how bright a sound is
+  for (int r = 0; r < 10; ++r) {
+    EXPECT_EQ(w.StaticText3(r + 1).Text(), names[r]);
+    const std::vector<float>& s = w.S(r + 1)->Data()->samples;
+    seconds[r] = w.S(r + 1)->DurationSeconds();
+    EXPECT_TRUE(seconds[r] > 0.05 && seconds[r] < 3.0) << names[r];
+    int crossings = 0;  // of samples clear of the resampler's faint ripple
+    float last = 0;
+    for (size_t i = 0; i < s.size(); i += 2) {
+      if (std::abs(s[i]) < 1e-3f) continue;
+      crossings += (last < 0) != (s[i] < 0) && last != 0;
+      last = s[i];
+    }
+    zcr[r] = crossings / seconds[r];
+    // Loud enough to hear, and dying away before its end.
+    const float peak = Largest(s.data(), s.data() + s.size());
+    const size_t tail = static_cast<size_t>(2 * w.S(r + 1)->Data()->sampleRate / 100);  // 10 ms
+    EXPECT_GT(peak, 1.0f / 8) << names[r] << " is too quiet";
+    EXPECT_LE(Largest(s.data() + s.size() - tail, s.data() + s.size()), peak / 1000)
+        << names[r] << " is cut off loud";
+  }
+  EXPECT_LT(zcr[0], 400) << "the bottom row is a deep kick";
+  EXPECT_GT(zcr[1], 4 * zcr[0]);
+  EXPECT_GT(std::min({zcr[2], zcr[3], zcr[9]}), 4000);  // hats and crash
+  EXPECT_GT(std::min({zcr[4], zcr[7], zcr[8]}), 1000);  // clap, rim, cowbell
+  EXPECT_TRUE(zcr[0] < zcr[5] && zcr[5] < zcr[6]);      // kick, low tom, high tom
+  // The open hat rings on after the closed one; the crash is the longest.
+  EXPECT_GT(seconds[3], 3 * seconds[2]);
+  EXPECT_EQ(std::max_element(seconds, seconds + 10) - seconds, 9);
+
+  ASSERT_EQ(w.percentvolume, 1.0);
+  float loudest = 0;
+  for (w.Swing = 0; w.Swing <= 8; ++w.Swing) {
+    w.CalculateSwing();
+    for (int pattern = 1; pattern <= 50; ++pattern) {
+      w.ChangePattern(pattern - w.Pattern, true);
+      const float peak = PlayTwiceRound(w);
+      loudest = std::max(loudest, peak);
+      EXPECT_LT(peak, 1.0f) << "pattern " << pattern << " at swing " << w.Swing;
+    }
+  }
+  std::printf("default bank at volume 100, every swing: loudest sample %.2f dBFS\n",
+              20 * std::log10(loudest));
+
+  // Folders without the files say nothing.
+  for (const char* sub : {"TKTRKits/Default Kit", "Patterns"})
+    fs::create_directories(dir / "app" / sub);
+  fw::SetApplicationFolder(dir / "app");
+  w.Event_Open();
+  EXPECT_TRUE(Messages().empty());
+}
+
+}  // namespace
+}  // namespace filestest
