@@ -30,12 +30,9 @@ TEST_F(StepCells, AClickReachesTheCellUnderItAndNoOtherCell) {
   const struct {
     int x, y, row, step;  // row 0: no step turns on
   } clicks[] = {{134, 403, 1, 1},  {148, 418, 1, 1},  {628, 327, 5, 32}, {642, 342, 5, 32},
-                {134, 228, 10, 1}, {628, 303, 6, 32}, {642, 299, 7, 32}, {308, 365, 3, 12},
-                {199, 261, 9, 5},  {193, 399, 2, 4},  {391, 265, 8, 17}, {583, 346, 4, 29},
-                {327, 384, 2, 13}, {469, 284, 7, 21}, {533, 246, 9, 25}, {194, 403, 0, 0},
-                {198, 410, 0, 0},  {259, 384, 0, 0},  {262, 390, 0, 0},  {140, 400, 0, 0},
-                {140, 402, 0, 0},  {300, 319, 0, 0},  {300, 326, 0, 0},  {500, 244, 0, 0},
-                {500, 245, 0, 0},  {643, 310, 0, 0},  {133, 310, 0, 0}};
+                {134, 228, 10, 1}, {628, 303, 6, 32}, {642, 299, 7, 32}, {391, 265, 8, 17},
+                {583, 346, 4, 29}, {194, 403, 0, 0},  {259, 384, 0, 0},  {140, 402, 0, 0},
+                {300, 319, 0, 0},  {500, 245, 0, 0},  {643, 310, 0, 0},  {133, 310, 0, 0}};
   for (const auto& c : clicks) {
     std::vector<std::pair<int, int>> want;
     if (c.row) want.emplace_back(c.row, c.step);
@@ -46,22 +43,11 @@ TEST_F(StepCells, AClickReachesTheCellUnderItAndNoOtherCell) {
   }
 }
 
-TEST_F(StepCells, PlainClicksTurnStepsOnAndOff) {
-  ClickCell(1, 5);
-  ClickCell(1, 1);
-  EXPECT_EQ(std::pair(w.Hit(1, 1, 5), w.SV(1, 1, 5)), std::pair(1, 100));
-  EXPECT_EQ(Face(1, 5), bluebuttonon());
-  EXPECT_EQ(Line(124, kYellow), "0..14,64..78");
-  ClickCell(1, 5);
-  ClickCell(1, 1);
-  EXPECT_EQ(w.Hit(1, 1, 5) + w.SV(1, 1, 5), 0);
-  EXPECT_EQ(Face(1, 5), greenbutton());
-  for (int y = 0; y < 128; ++y) ASSERT_EQ(Line(y, kBlack), "0..511") << y;
-}
-
-TEST_F(StepCells, ContextualClicksAlternateHalfAndQuarterStrength) {
+TEST_F(StepCells, PlainClicksToggleAndContextualClicksCycleTheVelocity) {
   w.lineColor(3, 1) = 150;  // orange: the pen shows the velocity
   ClickCell(3, 2);
+  EXPECT_EQ(std::tuple(w.Hit(1, 3, 2), w.SV(1, 3, 2), Face(3, 2)),
+            std::tuple(1, 100, bluebuttonon()));
   EXPECT_EQ(Line(100, 0xFF9600), "16..30");
   const std::tuple<int, fw::PictureRef, fw::Color> cycle[] = {{50, twothirdsvolume(), 0x804B00},
                                                               {10, halfvolume(), 0x402600},
@@ -72,9 +58,11 @@ TEST_F(StepCells, ContextualClicksAlternateHalfAndQuarterStrength) {
     EXPECT_EQ(Face(3, 2), face);
     EXPECT_EQ(Line(100, pen), "16..30");
   }
-  ClickCell(3, 2);        // a plain click on any velocity turns it off
+  ClickCell(3, 2);  // a plain click on any velocity turns it off
+  EXPECT_EQ(std::pair(w.Hit(1, 3, 2) + w.SV(1, 3, 2), Face(3, 2)), std::pair(0, greenbutton()));
+  for (int y = 0; y < 128; ++y) ASSERT_EQ(Line(y, kBlack), "0..511") << y;
   ClickCell(3, 4, true);  // off -> 50
-  EXPECT_EQ(std::pair(w.Hit(1, 3, 2), w.SV(1, 3, 4)), std::pair(0, 50));
+  EXPECT_EQ(w.SV(1, 3, 4), 50);
   EXPECT_EQ(Line(100, 0x804B00), "48..62");
 }
 
@@ -147,7 +135,10 @@ TEST_F(StepCells, AnotherThreadNeverSeesAHalfWrittenStep) {
   fw::Baton::Release();
   while (looks == 0) std::this_thread::yield();
   fw::Baton::Acquire();
-  for (int i = 0; i < 400 && looks < 50; ++i) {
+  // Counted from here: while this thread waited, the observer may have looked
+  // many times, before any click.
+  const int before = looks;
+  for (int i = 0; i < 400 && looks < before + 50; ++i) {
     ClickCell(1 + i % 10, 1 + i % 16, i % 3 == 1);
     std::this_thread::yield();
   }

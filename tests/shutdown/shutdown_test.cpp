@@ -45,7 +45,7 @@ TEST(Shutdown, ClosingTheWindowQuitAndClosingWhilePlayingEndAlike) {
   const auto folder = std::filesystem::temp_directory_path() / "taktora-shutdown-test";
   std::filesystem::create_directories(folder);
   fw::SetApplicationFolder(folder);
-  Live("close", [] { Window1::Instance().Close(); });
+  Live("close box", [] { fw::testing::ClickCloseBox(Window1::Instance()); });
   Live("quit", [] { fw::testing::TypeShortcut(Window1::Instance(), "Ctrl+Q"); });
   // The playback loop still reads the document when the event loop ends, and
   // must be over before the window goes.

@@ -1,5 +1,6 @@
 // The Play button and the space key, the pattern keys and arrows, the
 // backspace command, the main volume knob and the tempo and swing arrows.
+#include <algorithm>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -115,30 +116,37 @@ TEST_F(TransportControls, VolumeKnobFollowsTheDragWithinItsTrack) {
   }
 }
 
-TEST_F(TransportControls, TempoArrowsClampOnlyTheirOwnWay) {
-  const std::tuple<const char*, const char*, const char*> cases[] = {
-      {"175", "Canvas3", "175"}, {"40", "Canvas4", "40"},   {"30", "Canvas3", "31"},
-      {"200", "Canvas4", "199"}, {"200", "Canvas3", "175"}, {"30", "Canvas4", "40"},
-      {"120", "Canvas3", "121"}};
-  for (const auto& [from, arrow, to] : cases) {
+// The text rounds to the nearest whole tempo and below 1 counts as 1; each
+// arrow clamps only its own way.
+TEST_F(TransportControls, TempoTextAndArrowsGiveTheInterval) {
+  const std::tuple<const char*, const char*, const char*, double> cases[] = {
+      {"119.6", nullptr, "119.6", 125000.0}, {"0", nullptr, "0", 15e6},
+      {"-20", nullptr, "-20", 15e6},         {"abc", nullptr, "abc", 15e6},
+      {"175", "Canvas3", "175", 15e6 / 175}, {"40", "Canvas4", "40", 375000.0},
+      {"30", "Canvas3", "31", 15e6 / 31},    {"200", "Canvas4", "199", 15e6 / 199},
+      {"200", "Canvas3", "175", 15e6 / 175}, {"30", "Canvas4", "40", 375000.0},
+      {"120", "Canvas3", "121", 15e6 / 121}};
+  for (const auto& [from, arrow, to, interval] : cases) {
     w.StaticText1().SetText(from);
     w.Beat(1) = 0;
-    Arrow(arrow);
-    EXPECT_EQ(w.StaticText1().Text(), to) << from << " " << arrow;
-    EXPECT_DOUBLE_EQ(w.Beat(1), 15e6 / std::stoi(to)) << "intervals recomputed";
+    arrow ? Arrow(arrow) : w.CalculateSwing();
+    EXPECT_EQ(w.StaticText1().Text(), to) << from << " " << (arrow ? arrow : "");
+    for (int i = 1; i <= 32; ++i) ASSERT_DOUBLE_EQ(w.Beat(i), interval) << from << " step " << i;
   }
 }
 
-TEST_F(TransportControls, SwingArrowsClampAndKeepFactorsForAnUnknownLevel) {
+TEST_F(TransportControls, EverySwingLevelDelaysTheEvenStepsAndTheArrowsClamp) {
+  const double down[] = {1.0, 0.9, 0.85, 0.8, 0.75, 0.7, 0.65, 0.6, 0.55};
   w.StaticText1().SetText("120");
-  w.Swing = 8;
-  Arrow("SwingUp");
-  EXPECT_EQ(w.SwingText().Text(), "8");
-  EXPECT_DOUBLE_EQ(w.Beat(2), 125000 * 1.45);
-  w.Swing = 0;
-  Arrow("SwingDown");
-  EXPECT_EQ(w.SwingText().Text(), "0");
-  EXPECT_EQ(w.Beat(2), 125000.0);
+  Arrow("SwingDown");  // level 0 stays
+  for (int clicks = 0; clicks <= 9; ++clicks, Arrow("SwingUp")) {
+    const int level = std::min(clicks, 8);  // and so does level 8
+    EXPECT_EQ(w.SwingText().Text(), std::to_string(level));
+    for (int i = 1; i <= 31; i += 2) {
+      EXPECT_EQ(w.Beat(i), 125000.0 * down[level]) << "level " << level << " step " << i;
+      EXPECT_EQ(w.Beat(i + 1), 125000.0 * (2.0 - down[level])) << "level " << level;
+    }
+  }
   // Level 12 can only come from a file: no table row for 11, the factors stay.
   w.Swing = 3;
   w.CalculateSwing();
