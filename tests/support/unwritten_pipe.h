@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <filesystem>
@@ -17,13 +18,15 @@ namespace testsupport {
 
 class UnwrittenPipe {
  public:
-  explicit UnwrittenPipe(std::filesystem::path path) : path_(std::move(path)) {
-    blocked_ = ::mkfifo(path_.c_str(), 0600) != 0;  // no pipe: fail, do not wait
-    watch_ = std::thread([this] {
+  explicit UnwrittenPipe(std::filesystem::path path)
+      : path_(std::move(path)), blocked_(::mkfifo(path_.c_str(), 0600) != 0) {
+    watch_ = std::jthread([this](std::stop_token stop) {
       using namespace std::chrono_literals;
-      std::unique_lock lock(mutex_);
-      std::chrono::milliseconds wait = 5s;
-      for (; !stop_.wait_for(lock, wait, [this] { return stopping_; }); wait = 10ms) {
+      std::mutex m;
+      std::condition_variable_any cv;
+      std::unique_lock lock(m);
+      const auto stopped = [&stop] { return stop.stop_requested(); };
+      for (auto wait = 5000ms; !cv.wait_for(lock, stop, wait, stopped); wait = 10ms) {
         // Opening without blocking succeeds only while a reader has the pipe open.
         const int fd = ::open(path_.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
         if (fd >= 0) {
@@ -34,30 +37,19 @@ class UnwrittenPipe {
     });
   }
   ~UnwrittenPipe() {
-    {
-      std::lock_guard lock(mutex_);
-      stopping_ = true;
-    }
-    stop_.notify_all();
+    watch_.request_stop();
     watch_.join();
     ::unlink(path_.c_str());
   }
-  UnwrittenPipe(const UnwrittenPipe&) = delete;
-  UnwrittenPipe& operator=(const UnwrittenPipe&) = delete;
 
-  // Whether a reader was found waiting in its open when the deadline passed.
-  bool BlockedAReader() {
-    std::lock_guard lock(mutex_);
-    return blocked_;
-  }
+  // Whether a reader was found waiting in its open when the deadline passed
+  // (or there is no pipe).
+  bool BlockedAReader() const { return blocked_; }
 
  private:
   std::filesystem::path path_;
-  std::mutex mutex_;
-  std::condition_variable stop_;
-  bool stopping_ = false;
-  bool blocked_;
-  std::thread watch_;
+  std::atomic<bool> blocked_;
+  std::jthread watch_;
 };
 
 }  // namespace testsupport
