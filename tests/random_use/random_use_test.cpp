@@ -1,12 +1,10 @@
 // Random real input while the program plays, for a set time: clicks and right
 // clicks on every control of every open window, keys, knob drags, dialogs
-// answered or cancelled, timers that run program code, and each life of the
-// program ended by closing its window or quitting while it plays. Everything
-// arrives from timers inside the program's own event loop, as the window
-// system's input would, so that every path by which the loop delivers work
-// is exercised (run it under the thread sanitizer to check the playback
-// thread against all of them).
-//
+// answered or cancelled, timers that run program code, and each life ended by
+// closing its window or quitting while it plays. All of it arrives from timers
+// in the program's own event loop, as the window system's input would, so every
+// path by which the loop delivers work is exercised; under the thread sanitizer
+// this checks the playback thread against all of them.
 // TAKTORA_RANDOM_USE_SECONDS sets the time (20 s under the thread sanitizer,
 // 5 s otherwise), TAKTORA_RANDOM_USE_SEED the seed.
 #include <gtest/gtest.h>
