@@ -96,29 +96,6 @@ TEST_F(Playback, APatternChangeIsHeardFromTheNextStepWithoutRestarting) {
     EXPECT_EQ(ContentOf(MaskOf(steps[i])), i < after ? 1 : 2) << "heard step " << i;
 }
 
-TEST_F(Playback, AnEditAndAVolumeChangeAreHeardFromTheNextStep) {
-  ClickOn(w.Play());
-  ASSERT_TRUE(RunUntil([&] { return w.CurrentBeat >= 4 && w.CurrentBeat <= 28; }, 2000));
-  const int next = w.CurrentBeat;
-  const double at = ChangeBetweenSteps([&] {
-    ClickOn(w.SRCell(3, next));  // row 3 on at the step due next
-    DragKnobTo(120);
-  });
-  ASSERT_EQ(std::pair(w.Hit(1, 3, next), w.MainVolume), std::pair(1, 50));
-  fw::testing::ProcessEvents(150);
-  ClickOn(w.Play());
-  const Steps steps = Heard();
-  const size_t after = FirstAfter(steps, at);
-  ASSERT_GE(after, 3u);
-  ASSERT_GE(steps.size() - after, 3u);
-  for (size_t i = 0; i < steps.size(); ++i) {
-    const int mask = MaskOf(steps[i], i < after ? 1.0 : 0.5);
-    ASSERT_NE(mask, -1) << "heard step " << i;
-    EXPECT_EQ(ContentOf(mask), i == after ? 4 : 0) << "heard step " << i;
-  }
-  EXPECT_EQ(StepOf(MaskOf(steps[after], 0.5)), next);
-}
-
 TEST_F(Playback, AShorterLengthStillSoundsTheDueStepThenStartsOver) {
   ClickOn(w.Play());
   ASSERT_TRUE(RunUntil([&] { return w.CurrentBeat >= 22; }, 2000));
