@@ -48,19 +48,6 @@ TEST_F(PatternView, ClicksAndAFullRedrawDrawTheSameLines) {
   ExpectLines();
 }
 
-TEST_F(PatternView, ForeignValuesAndStepsBeyondTheLength) {
-  w.Hit(1, 1, 1) = w.Hit(1, 1, 2) = w.Hit(1, 1, 25) = 1;
-  w.SV(1, 1, 1) = 10;  // pen (64, 64)
-  w.SV(1, 1, 2) = 75;  // face kept, drawn in the previous pen
-  w.SRCell(1, 2).SetBackdrop(dice());
-  w.Hit(1, 1, 3) = 2;  // shown off
-  w.SV(1, 1, 25) = 100;
-  Show(1, 4);
-  EXPECT_EQ(Line(124, 0x404000), "0..14,16..30");
-  EXPECT_EQ(std::pair(Face(1, 2), Face(1, 3)), std::pair(dice(), greenbutton()));
-  EXPECT_EQ(Line(124, kTail), "320..511");  // step 25 is not drawn
-}
-
 TEST_F(PatternView, LengthButtonCyclesAndHidesCells) {
   w.Hit(1, 5, 30) = 1;
   w.SV(1, 5, 30) = 100;
