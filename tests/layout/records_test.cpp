@@ -22,12 +22,6 @@ std::string Hex(std::string_view hex) {
   return out;
 }
 
-std::string_view RecordOf(std::string_view name, int index = kNoValue) {
-  const auto* e = FindMainWindowControl(name, index);
-  EXPECT_NE(e, nullptr) << name << " " << index;
-  return e ? e->record : std::string_view();
-}
-
 TEST(DesignRecords, StepCellMatchesTheWorkedExampleByteForByte) {
   // Each entry's name, then its value's bytes in hex.
   const std::string example =
@@ -43,8 +37,11 @@ TEST(DesignRecords, StepCellMatchesTheWorkedExampleByteForByte) {
     expected +=
         example.substr(at, colon - at) + " " + Hex(example.substr(colon + 1, bar - colon - 1));
   }
-  EXPECT_EQ(std::string(RecordOf("SR3", 12)), expected);
-  EXPECT_EQ(RecordOf("Play").size(), 433u);
+  const auto *cell = FindMainWindowControl("SR3", 12),
+             *play = FindMainWindowControl("Play", kNoValue);
+  ASSERT_TRUE(cell && play);
+  EXPECT_EQ(cell->record, expected);
+  EXPECT_EQ(play->record.size(), 433u);
 }
 
 TEST(DesignRecords, ApplyRecordStopsTheProgramOnABrokenRecord) {

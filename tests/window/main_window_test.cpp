@@ -67,20 +67,19 @@ TEST_F(MainWindow, EachPictureIsDrawnOnItsControl) {
   const struct {
     const char* name;
     int index, number;
-  } shown[] = {{"SavePattern", 0, 168},   {"LPattern", 0, 169},
-               {"Canvas8", 0, 169},       {"Canvas5", 0, 171},
-               {"SwingDown", 0, 172},     {"PClear", 0, 175},
-               {"SR2", 1, 176},           {"SR2", 3, 179},
-               {"SR2", 2, 173},           {"SR2", 4, 170},
-               {"PointerCanvas", 0, 181}, {"Canvas2", 3, 184},
-               {"Limebar", 0, 188},       {"OrangeBar", 0, 189},
-               {"RedBar", 0, 190},        {"Yellowbar", 0, 191},
-               {"GreenBar", 0, 192},      {"SavePicture", 0, 193},
-               {"Canvas10", 0, 194},      {"Canvas7", 0, 195},
-               {"KitLoad", 0, 198},       {"KitNew", 0, 199},
-               {"KitSave", 0, 200},       {"Canvas11", 0, 201},
-               {"Canvas12", 0, 202},      {"CR", 7, 203},
-               {"Canvas15", 0, 206}};
+  } shown[] = {{"SavePattern", 0, 168}, {"LPattern", 0, 169},
+               {"Canvas5", 0, 171},     {"SwingDown", 0, 172},
+               {"PClear", 0, 175},      {"SR2", 1, 176},
+               {"SR2", 3, 179},         {"SR2", 2, 173},
+               {"SR2", 4, 170},         {"PointerCanvas", 0, 181},
+               {"Canvas2", 3, 184},     {"Limebar", 0, 188},
+               {"OrangeBar", 0, 189},   {"RedBar", 0, 190},
+               {"Yellowbar", 0, 191},   {"GreenBar", 0, 192},
+               {"SavePicture", 0, 193}, {"Canvas10", 0, 194},
+               {"Canvas7", 0, 195},     {"KitLoad", 0, 198},
+               {"KitNew", 0, 199},      {"KitSave", 0, 200},
+               {"Canvas11", 0, 201},    {"Canvas12", 0, 202},
+               {"CR", 7, 203},          {"Canvas15", 0, 206}};
   for (const auto& s : shown) {
     const fw::Control* c =
         s.index ? w.ControlByNameIndex(s.name, s.index) : w.ControlByName(s.name);
