@@ -2,9 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QThread>
 #include <QTimer>
-#include <algorithm>
 #include <atomic>
 #include <functional>
 #include <string>
@@ -75,37 +73,6 @@ TEST(Baton, HoldsNestAndBatonReleasedLetsGoOfAllOfThem) {
   });
 }
 
-// Two threads wait for a flag (as the playback loop waits for its next step)
-// while the main thread waits out a deadline of its own and then sets the
-// flag: a deadline wait lets the others in, the waiters do not wake each
-// other meanwhile, and they notice the change at once.
-TEST(Baton, DeadlineWaitsLetGoAndWakeOnlyOnAChange) {
-  bool stop = false;  // guarded only by the baton, like the playback flags
-  std::atomic<int> waiting{0}, passes{0};
-  std::atomic<double> noticed{0};
-  auto waiter = [&] {
-    fw::BatonGuard g;
-    const double deadline = fw::Microseconds() + 5e6;
-    for (++waiting; !stop; ++passes) fw::YieldToNextThreadUntil(deadline);
-    noticed = std::max(noticed.load(), fw::Microseconds());
-  };
-  std::thread a(waiter), b(waiter);
-  EXPECT_TRUE(Eventually([&] {
-    fw::YieldToNextThreadUntil(fw::Microseconds() + 1500.0);
-    return waiting == 2;
-  }));
-  for (const double deadline = fw::Microseconds() + 300000.0; fw::Microseconds() < deadline;)
-    fw::YieldToNextThreadUntil(deadline);
-  stop = true;
-  const double stoppedAt = fw::Microseconds();
-  WithoutBaton([&] {
-    a.join();
-    b.join();
-  });
-  EXPECT_LT(passes, 20);
-  EXPECT_LT(noticed - stoppedAt, 20000.0);
-}
-
 // The main loop delivers timers, posted calls and deferred deletions while it
 // waits, some with no wake-up of its dispatcher before them: program code in
 // every one of them holds the baton.
@@ -137,33 +104,6 @@ TEST(Baton, MainThreadHoldsItInEveryDelivery) {
   loop.exec();
   EXPECT_EQ(without, std::vector<std::string>{});
   EXPECT_TRUE(fw::Baton::HeldByThisThread());
-}
-
-// Qt's own threads deliver events too, running no program code: they must
-// not wait for the baton (the main thread may be waiting for them). Atomics,
-// as Qt's event queue synchronises in ways the thread sanitizer cannot see.
-std::atomic<bool> g_delivered{false}, g_heldThere{false};
-
-struct Receiver : QObject {
-  void customEvent(QEvent*) override {
-    g_heldThere = fw::Baton::HeldByThisThread();
-    g_delivered = true;
-  }
-};
-
-TEST(Baton, OtherThreadsDeliverWithoutIt) {
-  QThread worker;
-  auto* there = new Receiver;  // made before the thread starts, deleted on it
-  there->moveToThread(&worker);
-  QObject::connect(&worker, &QThread::finished, there, &QObject::deleteLater);
-  worker.start();
-  QCoreApplication::postEvent(there, new QEvent(QEvent::User));
-  EXPECT_TRUE(Eventually([] { return g_delivered.load(); }));
-  EXPECT_FALSE(g_heldThere);
-  WithoutBaton([&] {
-    worker.quit();
-    worker.wait();
-  });
 }
 
 class Counter : public fw::Thread {

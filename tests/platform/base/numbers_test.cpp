@@ -37,7 +37,7 @@ TEST(Text, EqualityIgnoresAsciiCaseOnly) {
   for (const auto& [a, b, equal] : cases) EXPECT_EQ(fw::TextEquals(a, b), equal) << a << b;
 }
 
-TEST(Random, CoversItsRangeEvenlyAndUnseededGeneratorsDiffer) {
+TEST(Random, CoversItsRangeEvenly) {
   fw::Random r(42);
   int counts[3] = {0, 0, 0};
   const int n = 30000;
@@ -47,11 +47,6 @@ TEST(Random, CoversItsRangeEvenlyAndUnseededGeneratorsDiffer) {
     ++counts[v - 1];
   }
   for (int c : counts) EXPECT_NEAR(c, n / 3, n / 30);
-
-  fw::Random a, b;
-  int same = 0;
-  for (int i = 0; i < 64; ++i) same += a.InRange(0, 1000000) == b.InRange(0, 1000000);
-  EXPECT_LT(same, 4);
 }
 
 }  // namespace
