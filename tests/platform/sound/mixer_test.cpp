@@ -1,5 +1,5 @@
 // The mixer rendered offline against a clock mapping the test sets: where
-// voices start, how loud, how they stop and when their data is let go.
+// voices start, how loud and how they stop.
 #include "platform/sound/mixer.h"
 
 #include <gtest/gtest.h>
@@ -127,25 +127,6 @@ TEST(Mixer, StopEndsOnlyThatOwnersVoicesWithAShortFade) {
   m.StopAll();
   Render(m, 512, 512, 1024);
   EXPECT_EQ(m.ActiveVoices(), 0);
-}
-
-TEST(Mixer, SampleDataLivesWhileAVoicePlaysItAndIsReleasedAfter) {
-  fw::Mixer m(kRate);
-  auto d = Constant(300, 0.1f, 0.1f);
-  std::weak_ptr<fw::SampleData> watch = d;
-  m.Start(std::move(d), 1, 1e6, 1, 1);
-  Render(m, 256);
-  EXPECT_FALSE(watch.expired());  // only the mixer holds it now
-  Render(m, 256, 256, 256);
-  EXPECT_FALSE(watch.expired());  // finished, but freeing is not the renderer's job
-  m.Reclaim();
-  EXPECT_TRUE(watch.expired());
-
-  auto e = Constant(300, 0.1f, 0.1f);
-  watch = e;
-  m.Start(std::move(e), 1, 1e6, 1, 1);
-  m.Reset();
-  EXPECT_TRUE(watch.expired());  // pending voices go too
 }
 
 }  // namespace
