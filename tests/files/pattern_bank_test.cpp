@@ -81,11 +81,6 @@ TEST_F(PatternBank, LoadedModeLengthAndPansShowInTheWindow) {
   EXPECT_EQ(std::tuple(w.S(3)->Pan, w.S(4)->Pan, w.S(5)->Pan), std::tuple(60, 33, 0));
   EXPECT_EQ(std::tuple(w.Meter, w.NumBeats, w.NumB().Text()), std::tuple(3, 24, "6"));
   EXPECT_TRUE(w.SRCell(1, 24).Visible() && !w.SRCell(1, 25).Visible());
-
-  v.mode = "Thirds";  // an unknown mode keeps the spacing it had
-  WriteText(dir / "second", bank::WriteBank(v));
-  Load(dir / "second");
-  EXPECT_EQ(std::tuple(w.OctaveText().Text(), w.linemodifier), std::tuple("Thirds", 7));
   EXPECT_TRUE(Messages().empty());
 }
 
