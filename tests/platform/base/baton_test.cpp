@@ -14,17 +14,6 @@
 
 namespace {
 
-// Polls done() until it holds or two seconds passed.
-template <typename F>
-bool Eventually(F done) {
-  const double deadline = fw::Microseconds() + 2e6;
-  while (!done()) {
-    if (fw::Microseconds() > deadline) return false;
-    std::this_thread::yield();
-  }
-  return true;
-}
-
 // Runs the body with the main thread not holding the baton, as while its event
 // loop waits.
 template <typename F>
@@ -126,7 +115,11 @@ TEST(Thread, RunsOnceAtATimeHoldingTheBatonAndJoins) {
     t->Run();
     t->Run();                 // already running: no second thread
     EXPECT_EQ(t->passes, 0);  // the main thread holds the baton
-    WithoutBaton([&] { EXPECT_TRUE(Eventually([&] { return t->passes > 5; })); });
+    WithoutBaton([&] {
+      for (const double end = fw::Microseconds() + 2e6; t->passes <= 5 && fw::Microseconds() < end;)
+        std::this_thread::yield();
+    });
+    EXPECT_GT(t->passes, 5);
     t->stop = true;
     fw::JoinAllThreads();
     EXPECT_TRUE(fw::Baton::HeldByThisThread());
