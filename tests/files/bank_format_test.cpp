@@ -72,7 +72,6 @@ TEST(BankFormat, UnusableBanksAreRefusedWithAReason) {
   const int cell = bank::ValueIndexOfCell(3, 2, 4);
   const std::pair<std::string, std::string> cases[] = {
       {full.substr(0, full.size() - 2), "holds 36322 values"},  // last value gone
-      {with(0, "fast"), "tempo \"fast\""},
       {with(2, "slow"), "swing level \"slow\""},
       {with(22, "-1"), "pan colour of row 10"},
       {with(bank::ValueIndexOfCell(50, 0, 0), "5"), "pattern 50 has the length code 5"},

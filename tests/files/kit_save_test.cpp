@@ -172,8 +172,8 @@ TEST_F(KitSave, NewKitEmptiesEveryRowAndKeepsThePatterns) {
     ExpectEmpty(row, 0x402527);
     EXPECT_EQ(w.Oval1(row).FillColor(), fw::RGB(255, 255, 0));
   }
-  EXPECT_EQ(w.KitName1().Text(), "Untitled Kit");
-  EXPECT_EQ(w.Hit(1, 2, 3), 1);
+  EXPECT_EQ(std::pair(w.KitName1().Text(), w.Hit(1, 2, 3)),
+            std::pair(std::string("Untitled Kit"), 1));
 }
 
 }  // namespace

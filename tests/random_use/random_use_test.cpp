@@ -1,10 +1,8 @@
-// Random real input while the program plays, for a set time: clicks, keys,
-// knob drags, dialogs and timers, arriving from timers in the program's own
-// event loop as the window system's input would, each life ended by closing
-// its window or quitting while it plays. Under the thread sanitizer this
-// checks the playback thread against every path by which the loop delivers
-// work. TAKTORA_RANDOM_USE_SECONDS sets the time (20 s under the thread
-// sanitizer, 5 s otherwise), TAKTORA_RANDOM_USE_SEED the seed.
+// Random real input while the program plays, delivered by timers in its own
+// event loop as the window system would, each life ended while it plays;
+// under the thread sanitizer this checks the playback thread against every
+// path by which the loop delivers work. TAKTORA_RANDOM_USE_SECONDS sets the
+// time (20 s under the thread sanitizer, 5 s otherwise), _SEED the seed.
 #include <gtest/gtest.h>
 
 #include <QTimer>

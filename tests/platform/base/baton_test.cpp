@@ -14,18 +14,11 @@
 
 namespace {
 
-// Runs the body with the main thread not holding the baton, as while its event
-// loop waits.
-template <typename F>
-void WithoutBaton(F body) {
-  fw::BatonReleased released;
-  body();
-}
-
 TEST(Baton, HoldersNeverOverlapAndYieldHandsOverToTheWaitingThread) {
   std::vector<int> order;  // guarded only by the baton
   std::atomic<bool> overlap{false};
-  WithoutBaton([&] {
+  {
+    fw::BatonReleased released;  // as while the main thread's event loop waits
     std::atomic<int> arrived{0}, inside{0};
     auto work = [&](int id) {
       fw::Baton::Acquire();
@@ -43,23 +36,22 @@ TEST(Baton, HoldersNeverOverlapAndYieldHandsOverToTheWaitingThread) {
     std::thread a(work, 1), b(work, 2);
     a.join();
     b.join();
-  });
+  }
   EXPECT_FALSE(overlap);
   ASSERT_EQ(order.size(), 100u);
   for (size_t i = 1; i < order.size(); ++i) ASSERT_NE(order[i], order[i - 1]) << i;
 }
 
 TEST(Baton, HoldsNestAndBatonReleasedLetsGoOfAllOfThem) {
-  WithoutBaton([] {
-    fw::YieldToNextThread();  // nothing to give: stays without it
-    {
-      fw::BatonGuard outer, inner;  // already held: no second acquisition
-      fw::BatonReleased released;   // lets go of both holds: another thread gets in
-      EXPECT_FALSE(fw::Baton::HeldByThisThread());
-      std::thread([] { fw::BatonGuard g; }).join();
-    }
+  fw::BatonReleased withoutIt;
+  fw::YieldToNextThread();  // nothing to give: stays without it
+  {
+    fw::BatonGuard outer, inner;  // already held: no second acquisition
+    fw::BatonReleased released;   // lets go of both holds: another thread gets in
     EXPECT_FALSE(fw::Baton::HeldByThisThread());
-  });
+    std::thread([] { fw::BatonGuard g; }).join();
+  }
+  EXPECT_FALSE(fw::Baton::HeldByThisThread());
 }
 
 // The main loop delivers timers, posted calls and deferred deletions while it
@@ -115,10 +107,11 @@ TEST(Thread, RunsOnceAtATimeHoldingTheBatonAndJoins) {
     t->Run();
     t->Run();                 // already running: no second thread
     EXPECT_EQ(t->passes, 0);  // the main thread holds the baton
-    WithoutBaton([&] {
+    {
+      fw::BatonReleased released;
       for (const double end = fw::Microseconds() + 2e6; t->passes <= 5 && fw::Microseconds() < end;)
         std::this_thread::yield();
-    });
+    }
     EXPECT_GT(t->passes, 5);
     t->stop = true;
     fw::JoinAllThreads();
