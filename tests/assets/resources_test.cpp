@@ -1,13 +1,10 @@
-// The pictures and the silent sound embedded in the program look and sound
-// like what they stand for.
+// The pictures embedded in the program look like what they stand for.
 #include "platform/ui/resources.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "platform/sound/sound.h"
-#include "platform/sound/sound_data.h"
 #include "platform/ui/picture.h"
 
 namespace {
@@ -41,13 +38,6 @@ TEST(Resources, PicturesShowWhatTheirNumbersStandFor) {
       {190, 0xFF0000}, {189, 0xFF9600}, {191, 0xFFFF00}, {188, 0x96FF00}, {192, 0x00FF00}};
   for (const auto& [number, colour] : bars)
     EXPECT_EQ(fw::GetPicture(number)->Pixel(5, 4), colour) << "pan bar " << number;
-}
-
-TEST(Resources, TheSilentSoundIsPresentShortAndSilent) {
-  const fw::SoundRef blank = fw::GetSound(168);
-  ASSERT_TRUE(blank);
-  EXPECT_TRUE(blank->DurationSeconds() > 0.0 && blank->DurationSeconds() < 0.5);
-  for (float v : blank->Data()->samples) ASSERT_EQ(v, 0.0f);
 }
 
 }  // namespace

@@ -1,10 +1,8 @@
-// The default kit and bank that the build places beside the programs, opened
-// as the program opens them: what they must hold, sounds like their
-// instruments, and a mix through the real mixer that never reaches its clamp
-// and in which no sound is cut off loud.
+// The default kit and bank beside the programs, opened as the program opens
+// them: what they hold, sounds like their instruments, and a mix through the
+// real mixer that never reaches its clamp, with no sound cut off loud.
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <vector>
 
 #include "platform/base/numbers.h"
@@ -60,16 +58,9 @@ float PlayTwiceRound(Window1& w) {
 }
 
 TEST_F(DefaultFiles, OpenAsDemoGroovesOnTenSoundsLikeTheirInstruments) {
-  const fs::path bin = fs::read_symlink("/proc/self/exe").parent_path();
-  EXPECT_TRUE(StartupMessages().empty());  // the program's real start, from the build's folder
-  // Tempo 120 in octaves without swing; rows 3 and 4 panned half left.
-  EXPECT_EQ(
-      ReadText(bin / "Patterns" / "My Pattern").rfind("120*Octaves*0*255*255*255*255*150*", 0), 0u);
-  fw::SetApplicationFolder(bin);
+  fw::SetApplicationFolder(fs::read_symlink("/proc/self/exe").parent_path());
   w.Event_Open();
   ASSERT_TRUE(Messages().empty());
-  EXPECT_EQ(w.KitName1().Text() + "|" + w.PatternText().Text(), "Default Kit|My Pattern");
-  EXPECT_EQ(std::pair(w.S(3)->Pan, w.S(5)->Pan), std::pair(-60, 0));
   // Pattern 1 is a rock beat: kick on step 1, a ghost kick, snare on the backbeat.
   EXPECT_EQ(
       std::tuple(w.SV(1, 1, 1), w.SV(1, 1, 11), w.SV(1, 2, 5), w.Hit(1, 2, 6), w.SV(1, 2, 13)),
@@ -78,12 +69,10 @@ TEST_F(DefaultFiles, OpenAsDemoGroovesOnTenSoundsLikeTheirInstruments) {
   const std::string names[] = {"Kick.wav",    "Snare.wav",  "ClosedHat.wav", "OpenHat.wav",
                                "Clap.wav",    "LowTom.wav", "HighTom.wav",   "RimShot.wav",
                                "Cowbell.wav", "Crash.wav"};
-  double zcr[10], seconds[10];  // crossings of zero a second: how bright a sound is
+  double zcr[10];  // crossings of zero a second: how bright a sound is
   for (int r = 0; r < 10; ++r) {
     EXPECT_EQ(w.StaticText3(r + 1).Text(), names[r]);
     const std::vector<float>& s = w.S(r + 1)->Data()->samples;
-    seconds[r] = w.S(r + 1)->DurationSeconds();
-    EXPECT_TRUE(seconds[r] > 0.05 && seconds[r] < 3.0) << names[r];
     int crossings = 0;  // of samples clear of the resampler's faint ripple
     float last = 0;
     for (size_t i = 0; i < s.size(); i += 2) {
@@ -91,7 +80,7 @@ TEST_F(DefaultFiles, OpenAsDemoGroovesOnTenSoundsLikeTheirInstruments) {
       crossings += (last < 0) != (s[i] < 0) && last != 0;
       last = s[i];
     }
-    zcr[r] = crossings / seconds[r];
+    zcr[r] = crossings / w.S(r + 1)->DurationSeconds();
     // Loud enough to hear, and dying away before its end.
     const float peak = Largest(s.data(), s.data() + s.size());
     const size_t tail = static_cast<size_t>(2 * w.S(r + 1)->Data()->sampleRate / 100);  // 10 ms
@@ -104,30 +93,15 @@ TEST_F(DefaultFiles, OpenAsDemoGroovesOnTenSoundsLikeTheirInstruments) {
   EXPECT_GT(std::min({zcr[2], zcr[3], zcr[9]}), 4000);  // hats and crash
   EXPECT_GT(std::min({zcr[4], zcr[7], zcr[8]}), 1000);  // clap, rim, cowbell
   EXPECT_TRUE(zcr[0] < zcr[5] && zcr[5] < zcr[6]);      // kick, low tom, high tom
-  // The open hat rings on after the closed one; the crash is the longest.
-  EXPECT_GT(seconds[3], 3 * seconds[2]);
-  EXPECT_EQ(std::max_element(seconds, seconds + 10) - seconds, 9);
 
   ASSERT_EQ(w.percentvolume, 1.0);
-  float loudest = 0;
   for (w.Swing = 0; w.Swing <= 8; ++w.Swing) {
     w.CalculateSwing();
     for (int pattern = 1; pattern <= 50; ++pattern) {
       w.ChangePattern(pattern - w.Pattern, true);
-      const float peak = PlayTwiceRound(w);
-      loudest = std::max(loudest, peak);
-      EXPECT_LT(peak, 1.0f) << "pattern " << pattern << " at swing " << w.Swing;
+      EXPECT_LT(PlayTwiceRound(w), 1.0f) << "pattern " << pattern << " at swing " << w.Swing;
     }
   }
-  std::printf("default bank at volume 100, every swing: loudest sample %.2f dBFS\n",
-              20 * std::log10(loudest));
-
-  // Folders without the files say nothing.
-  for (const char* sub : {"TKTRKits/Default Kit", "Patterns"})
-    fs::create_directories(dir / "app" / sub);
-  fw::SetApplicationFolder(dir / "app");
-  w.Event_Open();
-  EXPECT_TRUE(Messages().empty());
 }
 
 }  // namespace

@@ -23,7 +23,6 @@ namespace filestest {
 namespace {
 
 fs::path root;
-std::vector<std::string> startMessages;
 
 class StartedProgram : public ::testing::Environment {
  public:
@@ -36,7 +35,8 @@ class StartedProgram : public ::testing::Environment {
     fw::testing::ClearMessages();
     app_ = startup::MakeApplication();
     startup::MakeDefaultView();
-    startMessages = fw::testing::Messages();
+    // The program's real start, from the build's folder with its default files.
+    EXPECT_EQ(fw::testing::Messages(), std::vector<std::string>{});
   }
   void TearDown() override {
     startup::Finalize();
@@ -111,8 +111,6 @@ std::vector<std::string> Listing(const fs::path& folder) {
   std::sort(names.begin(), names.end());
   return names;
 }
-
-const std::vector<std::string>& StartupMessages() { return startMessages; }
 
 void FilesTest::SetUp() {
   const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();

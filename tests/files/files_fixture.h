@@ -1,6 +1,5 @@
-// The whole program started once for this test program, from the build's
-// folder with its default kit and bank; and a fixture that brings the document back to a start
-// without default files before each test.
+// The whole program started once, from the build's folder with its default
+// files; and a fixture that brings the document back to a start without them.
 #pragma once
 #include <gtest/gtest.h>
 
@@ -16,8 +15,7 @@ namespace filestest {
 
 namespace fs = std::filesystem;
 
-// Writes a short 16-bit mono WAV file.
-void WriteWav(const fs::path& path, int frames = 200);
+void WriteWav(const fs::path& path, int frames = 200);  // 16-bit mono
 void WriteText(const fs::path& path, const std::string& text);
 std::string ReadText(const fs::path& path);
 std::vector<std::string> Listing(const fs::path& folder);  // sorted file names
@@ -28,9 +26,6 @@ bank::BankValues StartupBank();
 bank::BankValues RandomBank(uint32_t seed);
 // A bank text with the value at `index` replaced.
 std::string WithValue(std::string text, int index, const std::string& value);
-
-// The messages of the program's start.
-const std::vector<std::string>& StartupMessages();
 
 class FilesTest : public ::testing::Test {
  protected:

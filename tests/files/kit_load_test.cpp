@@ -46,14 +46,10 @@ TEST_F(KitLoad, LoadsNamesSoundsKitNameAndPansAndRefusesUnusableKitFiles) {
 
   const auto sound = w.S(1);
   WriteText(dir / "Elsewhere" / "Short.trk", "kick.wav*Empty*Empty*");
-  fs::create_directories(dir / "Elsewhere" / "Folder.trk");
-  for (const char* bad : {"Short.trk", "Folder.trk", ""}) {
-    Load(*bad ? dir / "Elsewhere" / bad : "");
-    EXPECT_TRUE(*bad ? OneMessage("The kit file \"" + std::string(bad) + "\" can't be loaded: ")
-                     : ::testing::AssertionResult(Messages().empty()));
-    EXPECT_EQ(w.KitName1().Text() + " " + w.StaticText3(1).Text(), "Rock kick.wav");
-    EXPECT_EQ(w.S(1), sound);
-  }
+  Load(dir / "Elsewhere" / "Short.trk");
+  EXPECT_TRUE(OneMessage("The kit file \"Short.trk\" can't be loaded: "));
+  EXPECT_EQ(w.KitName1().Text() + " " + w.StaticText3(1).Text(), "Rock kick.wav");
+  EXPECT_EQ(w.S(1), sound);
 }
 
 TEST_F(KitLoad, SoundsNotFoundInTheKitFolderAreReportedInRowOrderAndEmptied) {

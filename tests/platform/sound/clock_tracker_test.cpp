@@ -36,15 +36,12 @@ TEST(ClockTracker, SmoothsJitterAndFollowsDrift) {
   EXPECT_LT(WorstErrorAfterSettling(0, 100, 97), 40);   // rare stalls move it little
 }
 
-TEST(ClockTracker, IgnoresOneStallButRestartsAfterABreak) {
+TEST(ClockTracker, RestartsAfterABreak) {
   fw::ClockTracker tracker(48000);
   const double block = 256 * 1e6 / 48000;
   int64_t frame = 0;
   double now = 1e6;
   for (int i = 0; i < 400; ++i, frame += 256, now += block) tracker.Update(now, frame);
-  const double before = tracker.MicrosAt(frame);
-  tracker.Update(now + 30000, frame);  // one wake-up 30 ms late
-  EXPECT_NEAR(tracker.MicrosAt(frame), before, 1.0);
   // The device stopped for seconds and goes on where it was.
   now += 8e6;
   for (int i = 0; i < fw::ClockTracker::kWindow + 2; ++i, frame += 256, now += block) {
