@@ -2,7 +2,6 @@
 
 #include <pthread.h>
 #include <sched.h>
-#include <sndfile.h>
 #include <sys/prctl.h>
 #include <time.h>
 
@@ -32,21 +31,9 @@ void TuneThisThread() {
 
 }  // namespace
 
-bool CaptureSink::Start(Mixer* mixer, const std::string& wavPath, std::string* why) {
+void CaptureSink::Start(Mixer* mixer) {
   Stop();
   mixer_ = mixer;
-  if (!wavPath.empty()) {
-    SF_INFO info{};
-    info.samplerate = mixer->SampleRate();
-    info.channels = 2;
-    info.format = SF_FORMAT_WAV | SF_FORMAT_FLOAT;
-    SNDFILE* file = sf_open(wavPath.c_str(), SFM_WRITE, &info);
-    if (!file) {
-      if (why) *why = std::string("cannot write ") + wavPath + ": " + sf_strerror(nullptr);
-      return false;
-    }
-    wav_ = file;
-  }
   {
     std::lock_guard<std::mutex> lock(takeMutex_);
     kept_.clear();
@@ -57,16 +44,11 @@ bool CaptureSink::Start(Mixer* mixer, const std::string& wavPath, std::string* w
   startNanos_ = NowNanos() + 2000000;
   running_ = true;
   thread_ = std::thread([this] { Run(); });
-  return true;
 }
 
 void CaptureSink::Stop() {
   running_ = false;
   if (thread_.joinable()) thread_.join();
-  if (wav_) {
-    sf_close(static_cast<SNDFILE*>(wav_));
-    wav_ = nullptr;
-  }
 }
 
 CapturedAudio CaptureSink::Take() {
@@ -91,12 +73,8 @@ void CaptureSink::Run() {
   while (running_) {
     SleepUntil(startNanos_ + puller.NextFrame() * 1000000000 / rate);
     puller.Pull(block.data(), kBlockFrames);
-    if (wav_) {
-      sf_writef_float(static_cast<SNDFILE*>(wav_), block.data(), kBlockFrames);
-    } else {
-      std::lock_guard<std::mutex> lock(takeMutex_);
-      kept_.insert(kept_.end(), block.begin(), block.end());
-    }
+    std::lock_guard<std::mutex> lock(takeMutex_);
+    kept_.insert(kept_.end(), block.begin(), block.end());
   }
 }
 

@@ -1,11 +1,10 @@
 // A sink of our own: pulls the mixer on an absolute clock schedule, block by
-// block, exactly as a device would, and keeps what it gets (in memory or in a
-// WAV file). Tests and benchmarks hear through it what a listener would.
+// block, exactly as a device would, and keeps what it gets in memory. Tests
+// and benchmarks hear through it what a listener would.
 #pragma once
 #include <atomic>
 #include <cstdint>
 #include <mutex>
-#include <string>
 #include <thread>
 #include <vector>
 
@@ -24,9 +23,7 @@ class CaptureSink {
   CaptureSink(const CaptureSink&) = delete;
   CaptureSink& operator=(const CaptureSink&) = delete;
 
-  // wavPath empty: keep the frames in memory. False with *why when the file
-  // cannot be created.
-  bool Start(Mixer* mixer, const std::string& wavPath, std::string* why);
+  void Start(Mixer* mixer);
   void Stop();
   bool IsRunning() const { return thread_.joinable(); }
   CapturedAudio Take();
@@ -35,7 +32,6 @@ class CaptureSink {
   void Run();
 
   Mixer* mixer_ = nullptr;
-  void* wav_ = nullptr;  // SNDFILE*
   std::thread thread_;
   std::atomic<bool> running_{false};
   int64_t startNanos_ = 0;

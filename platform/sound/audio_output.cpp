@@ -84,12 +84,9 @@ class Engine {
     return false;
   }
 
-  bool StartCaptureLocked(const std::string& wavPath) {
+  void StartCaptureLocked() {
     StopLocked();
-    std::string why;
-    if (capture_.Start(&TheMixer(), wavPath, &why)) return true;
-    std::fprintf(stderr, "Taktora: audio capture failed (%s).\n", why.c_str());
-    return false;
+    capture_.Start(&TheMixer());
   }
 
   void StopLocked() {
@@ -203,18 +200,12 @@ bool AudioOutput::Start() {
   return e.StartDeviceLocked();
 }
 
-bool AudioOutput::StartCapture(const std::string& wavPath) {
-  Engine& e = TheEngine();
-  std::lock_guard<std::mutex> change(e.changing);
-  std::lock_guard<std::mutex> lock(e.mutex);
-  return !wavPath.empty() && e.StartCaptureLocked(wavPath);
-}
-
 bool AudioOutput::StartCaptureToMemory() {
   Engine& e = TheEngine();
   std::lock_guard<std::mutex> change(e.changing);
   std::lock_guard<std::mutex> lock(e.mutex);
-  return e.StartCaptureLocked("");
+  e.StartCaptureLocked();
+  return true;
 }
 
 CapturedAudio AudioOutput::TakeCapture() {

@@ -36,10 +36,7 @@ class AudioOutput {
   // stderr when the device is lost and when it is back.
   static bool Start();
   // Instead of the device: a sink that pulls the mixer on an absolute clock
-  // schedule and writes what it gets to a 32-bit float WAV file or to memory.
-  // Stops whatever ran before. False (with a line on stderr) when the WAV
-  // file cannot be created.
-  static bool StartCapture(const std::string& wavPath);
+  // schedule and keeps what it gets in memory. Stops whatever ran before.
   static bool StartCaptureToMemory();
   // The frames the memory capture holds so far; it keeps recording.
   static CapturedAudio TakeCapture();
