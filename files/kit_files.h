@@ -13,13 +13,12 @@ namespace files {
 // reported with "I can't find <name>!" and its row is emptied.
 void LoadKitFile(Window1& w, const fw::FolderItem& kitFile);
 
-// Writes the current kit into the folder named by the kit name inside
-// `parent`: the folder, a copy of each row's sound file and the kit file, all
-// or nothing. What CheckedKitFolder refuses stops it before anything is
-// written; a step that still fails removes what this save made (a kit folder
-// it was replacing stays). Every failure is reported with a message; returns
-// whether all was written.
-bool WriteKitFolder(Window1& w, const fw::FolderItem& parent);
+// Writes the current kit as `folder`, which CheckedKitFolder gave: the
+// folder, a copy of each row's sound file and the kit file, all or nothing. A
+// step that fails removes what this save made (a kit folder it was replacing
+// stays). Every failure is reported with a message; returns whether all was
+// written.
+bool WriteKitFolder(Window1& w, const fw::FolderItem& folder);
 
 // The kit folder the kit would be saved as inside `parent`, or nullptr after
 // telling the user why it cannot be: a kit name that is no folder name or is

@@ -115,20 +115,17 @@ fw::FolderItemRef CheckedKitFolder(const Window1& w, const fw::FolderItem& paren
   return folder;
 }
 
-bool WriteKitFolder(Window1& w, const fw::FolderItem& parent) {
-  auto folder = CheckedKitFolder(w, parent);
-  if (!folder) return false;
+bool WriteKitFolder(Window1& w, const fw::FolderItem& folder) {
   const std::string name = w.KitName1().Text();
-  const bool isNew = !folder->Directory();
-  if (!folder->CreateAsFolder()) {
-    fw::MsgBox("The kit folder \"" + name + "\" could not be created: " + folder->LastError() +
-               ".");
+  const bool isNew = !folder.Directory();
+  if (!folder.CreateAsFolder()) {
+    fw::MsgBox("The kit folder \"" + name + "\" could not be created: " + folder.LastError() + ".");
     return false;
   }
-  const std::string why = WriteKitFiles(w, *folder);
+  const std::string why = WriteKitFiles(w, folder);
   if (why.empty()) return true;
   // What this save made goes again; a kit folder it was replacing stays.
-  if (isNew) folder->Delete();
+  if (isNew) folder.Delete();
   fw::MsgBox("The kit \"" + name + "\" could not be saved: " + why);
   return false;
 }
@@ -150,7 +147,7 @@ bool Window1::KitSave_MouseDown(fw::Control&, int, int) {
     wSaveReplace::Instance().Show();
     return false;
   }
-  files::WriteKitFolder(*this, *parent);
+  files::WriteKitFolder(*this, *folder);
   return false;
 }
 

@@ -29,8 +29,11 @@ void wSaveReplace::CreateControls() {
 
 void wSaveReplace::PushButton1_Action() {
   Window1& main = Window1::Instance();
-  // Kept here: a message box during the write lets other code run.
-  if (fw::FolderItemRef saveTo = main.SaveTo) files::WriteKitFolder(main, *saveTo);
+  // Kept here: a message box during the write lets other code run. Checked
+  // again: the rows may have changed while the question was open.
+  if (fw::FolderItemRef saveTo = main.SaveTo)
+    if (fw::FolderItemRef folder = files::CheckedKitFolder(main, *saveTo))
+      files::WriteKitFolder(main, *folder);
   Close();
 }
 
