@@ -1,8 +1,5 @@
 #include "files/text_file.h"
 
-#include <filesystem>
-#include <system_error>
-
 namespace files {
 
 namespace {
@@ -14,24 +11,15 @@ std::string Sentence(std::string text) {
 
 bool ReadTextFile(const fw::FolderItem& item, size_t maxBytes, std::string& text,
                   std::string& why) {
-  // A folder, pipe or device is refused by the open itself.
-  std::error_code ec;
-  const auto size = std::filesystem::file_size(item.Path(), ec);
-  if (!ec && size > maxBytes) {
-    why = "it is too large (" + std::to_string(size / 1024) + " KB).";
-    return false;
-  }
-  auto in = item.OpenAsTextFile();
+  // A folder, pipe or device is refused by the open itself, as is a file
+  // larger than maxBytes.
+  auto in = item.OpenAsTextFile(maxBytes);
   if (!in) {
     why = item.LastError().empty() ? "it cannot be opened." : Sentence(item.LastError());
     return false;
   }
   text = in->ReadAll();
   in->Close();
-  if (text.size() > maxBytes) {
-    why = "it is too large.";
-    return false;
-  }
   return true;
 }
 

@@ -20,9 +20,6 @@ namespace fw {
 
 namespace {
 
-// Text files larger than this are not read into memory.
-constexpr uintmax_t kMaxTextFile = 256u * 1024u * 1024u;
-
 std::string ErrnoText(int err) { return std::strerror(err); }
 
 mode_t DefaultFileMode() {
@@ -67,6 +64,24 @@ int CreateTempBeside(const fs::path& target, fs::path& temp) {
   const int fd = ::mkostemp(buf.data(), O_CLOEXEC);
   if (fd >= 0) temp = fs::path(buf.data());
   return fd;
+}
+
+// Reads fd to its end, handing each chunk to take; false (errno set) when a
+// read fails or take refuses a chunk.
+template <class Take>
+bool ReadChunks(int fd, Take&& take) {
+  char buf[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd, buf, sizeof buf);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return false;
+    if (n == 0) return true;
+    if (!take(buf, static_cast<size_t>(n))) return false;
+  }
+}
+
+std::string TooLarge(uintmax_t bytes) {
+  return "it is too large (" + std::to_string(bytes / 1024) + " KB)";
 }
 
 bool WriteAll(int fd, const char* data, size_t size) {
@@ -199,30 +214,25 @@ std::unique_ptr<TextOutputStream> FolderItem::CreateTextFile() const {
   return std::make_unique<TextOutputStream>(*this);
 }
 
-std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile() const {
+std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile(size_t maxBytes) const {
   struct stat st {};
   const UniqueFd in = OpenRegularFile(path_, st, lastError_);
   if (!in) return nullptr;
-  if (static_cast<uintmax_t>(st.st_size) > kMaxTextFile) {
-    lastError_ = "the file is too large";
+  if (static_cast<uintmax_t>(st.st_size) > maxBytes) {
+    lastError_ = TooLarge(static_cast<uintmax_t>(st.st_size));
     return nullptr;
   }
   std::string content;
-  char buf[65536];
-  for (;;) {
-    const ssize_t n = ::read(in.Get(), buf, sizeof buf);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      lastError_ = "the file could not be read";
-      return nullptr;
-    }
-    if (n == 0) break;
-    // Checked again as it grows: the file may grow while it is read.
-    if (content.size() + static_cast<size_t>(n) > kMaxTextFile) {
-      lastError_ = "the file is too large";
-      return nullptr;
-    }
-    content.append(buf, static_cast<size_t>(n));
+  bool tooLarge = false;
+  // Checked again as it grows: the file may grow while it is read.
+  const bool read = ReadChunks(in.Get(), [&](const char* chunk, size_t n) {
+    tooLarge = content.size() + n > maxBytes;
+    if (!tooLarge) content.append(chunk, n);
+    return !tooLarge;
+  });
+  if (!read) {
+    lastError_ = tooLarge ? "it is too large" : "the file could not be read";
+    return nullptr;
   }
   return std::make_unique<TextInputStream>(std::move(content));
 }
@@ -276,16 +286,10 @@ bool WriteBatch::Stage(const fs::path& target, int source, std::string_view byte
   bool ok = true;
   int err = 0;
   if (source >= 0) {
-    char buf[65536];
-    for (;;) {
-      const ssize_t n = ::read(source, buf, sizeof buf);
-      if (n < 0 && errno == EINTR) continue;
-      if (n == 0) break;
-      if (n < 0 || !WriteAll(out, buf, static_cast<size_t>(n))) {
-        ok = false;
-        err = errno;
-        break;
-      }
+    if (!ReadChunks(source,
+                    [out](const char* chunk, size_t n) { return WriteAll(out, chunk, n); })) {
+      ok = false;
+      err = errno;
     }
   } else if (!WriteAll(out, bytes.data(), bytes.size())) {
     ok = false;

@@ -47,8 +47,8 @@ class FolderItem {
   // A new text file; nullptr when its folder cannot take it. The file appears
   // (replacing any old one) on Close().
   std::unique_ptr<TextOutputStream> CreateTextFile() const;
-  // nullptr when it cannot be opened.
-  std::unique_ptr<TextInputStream> OpenAsTextFile() const;
+  // nullptr when it cannot be opened or holds more than maxBytes.
+  std::unique_ptr<TextInputStream> OpenAsTextFile(size_t maxBytes = 256u << 20) const;
   // The file as a sound; nullptr when it is not a sound this platform reads.
   // (Defined with the sounds, in platform/sound/.)
   std::shared_ptr<Sound> OpenAsSound() const;
