@@ -11,6 +11,7 @@
 //     over the intervals that overlap it;
 //   step_gap_max_us: the longest interval between two steps, against
 //   beat_us: the interval every step should last.
+#include <sndfile.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -40,30 +41,21 @@ namespace fs = std::filesystem;
 constexpr int kFileRate = 44100;
 constexpr int kFileSeconds = 60;
 
-void Put(std::string& out, uint32_t v, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
-}
-
 // A 16-bit stereo WAV: one full-scale frame, then silence.
 void WriteLongSound(const fs::path& path) {
-  const uint32_t frames = kFileRate * kFileSeconds;
-  const uint32_t dataBytes = frames * 4;
-  std::string wav = "RIFF";
-  Put(wav, 36 + dataBytes, 4);
-  wav += "WAVEfmt ";
-  Put(wav, 16, 4);
-  Put(wav, 1, 2);
-  Put(wav, 2, 2);
-  Put(wav, kFileRate, 4);
-  Put(wav, kFileRate * 4, 4);
-  Put(wav, 4, 2);
-  Put(wav, 16, 2);
-  wav += "data";
-  Put(wav, dataBytes, 4);
-  Put(wav, 32767, 2);
-  Put(wav, 32767, 2);
-  wav.resize(wav.size() + dataBytes - 4, '\0');
-  std::ofstream(path, std::ios::binary) << wav;
+  SF_INFO info{};
+  info.samplerate = kFileRate;
+  info.channels = 2;
+  info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+  SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
+  if (!file) {
+    std::fprintf(stderr, "cannot write %s: %s\n", path.c_str(), sf_strerror(nullptr));
+    std::exit(1);
+  }
+  std::vector<short> frames(static_cast<size_t>(kFileRate) * kFileSeconds * 2, 0);
+  frames[0] = frames[1] = 32767;
+  sf_writef_short(file, frames.data(), static_cast<sf_count_t>(frames.size() / 2));
+  sf_close(file);
 }
 
 void RunFor(double seconds) {

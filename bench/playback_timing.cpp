@@ -31,6 +31,7 @@
 #include "platform/base/files.h"
 #include "platform/sound/audio_output.h"
 #include "platform/sound/sound.h"
+#include "platform/sound/sound_data.h"
 #include "platform/ui/application.h"
 #include "platform/ui/testing.h"
 
@@ -57,32 +58,14 @@ double RunEventLoop(double seconds) {
   return 100.0 * (CpuMicroseconds() - cpu0) / (fw::Microseconds() - wall0);
 }
 
-void Put(std::vector<unsigned char>& out, uint32_t v, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<unsigned char>((v >> (8 * i)) & 0xFF));
-}
-
-// A 16-bit mono WAV at the output rate: one full-scale sample, then silence.
+// One full-scale frame at the output rate, then silence.
 fw::SoundRef Impulse() {
-  const uint32_t rate = static_cast<uint32_t>(fw::AudioOutput::SampleRate());
-  const uint32_t frames = 4;
-  std::vector<unsigned char> wav;
-  auto tag = [&](const char* t) { wav.insert(wav.end(), t, t + 4); };
-  tag("RIFF");
-  Put(wav, 36 + frames * 2, 4);
-  tag("WAVE");
-  tag("fmt ");
-  Put(wav, 16, 4);
-  Put(wav, 1, 2);
-  Put(wav, 1, 2);
-  Put(wav, rate, 4);
-  Put(wav, rate * 2, 4);
-  Put(wav, 2, 2);
-  Put(wav, 16, 2);
-  tag("data");
-  Put(wav, frames * 2, 4);
-  Put(wav, 32767, 2);
-  for (uint32_t i = 1; i < frames; ++i) Put(wav, 0, 2);
-  return fw::Sound::FromMemory(wav.data(), wav.size());
+  auto data = std::make_shared<fw::SampleData>();
+  data->sampleRate = fw::AudioOutput::SampleRate();
+  data->frames = 4;
+  data->samples.assign(8, 0.0f);
+  data->samples[0] = data->samples[1] = 1.0f;
+  return std::make_shared<fw::Sound>(data);
 }
 
 struct Result {
