@@ -1,6 +1,7 @@
 // Pattern bank text: writer and validating reader.
 #include "files/bank_format.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "platform/base/numbers.h"
@@ -51,11 +52,16 @@ std::string WhatIsWrong(Whole w) {
 // Longer than any label shows: such a text only slows every repaint down.
 constexpr size_t kLongestText = 64;
 
-// Shows a piece of a file in a message: short, one line.
+// Shows a piece of a file in a message: short, one line. A cut never falls
+// inside a character: UTF-8 continuation bytes go with the character they end.
 std::string Quote(std::string_view piece) {
+  size_t keep = std::min<size_t>(piece.size(), 20);
+  while (keep > 0 && keep < piece.size() &&
+         (static_cast<unsigned char>(piece[keep]) & 0xC0) == 0x80)
+    --keep;
   std::string q;
-  for (char c : piece.substr(0, 20)) q += (c == '\n' || c == '\r' || c == '\t') ? ' ' : c;
-  if (piece.size() > 20) q += "...";
+  for (char c : piece.substr(0, keep)) q += (c == '\n' || c == '\r' || c == '\t') ? ' ' : c;
+  if (keep < piece.size()) q += "...";
   return "\"" + q + "\"";
 }
 
@@ -117,7 +123,7 @@ bool ReadBank(std::string_view text, BankValues& out, std::string& why) {
   for (const auto& t : texts) {
     if (t.text.size() > kLongestText) {
       why = std::string("its ") + t.what + " " + Quote(t.text) + " is longer than " +
-            fw::Str(static_cast<int>(kLongestText)) + " characters.";
+            fw::Str(static_cast<int>(kLongestText)) + " bytes.";
       return false;
     }
   }
@@ -158,11 +164,6 @@ bool ReadBank(std::string_view text, BankValues& out, std::string& why) {
         if (read = ParseWhole(pieces[pos + 1], vel); read != Whole::kYes) {
           why = "the velocity of " + CellName(p, r, s) + " is " + Quote(pieces[pos + 1]) +
                 ", which " + WhatIsWrong(read) + ".";
-          return false;
-        }
-        if (r == 0 && s == 0 && (hit < 1 || hit > 4)) {
-          why = "pattern " + fw::Str(p) + " has the length code " + fw::Str(hit) +
-                ", which is not 1 to 4.";
           return false;
         }
         if (r >= 1 && r <= 10 && s >= 1 && s <= 32) {

@@ -55,12 +55,13 @@ std::string WriteBank(const BankValues& values);
 // is ignored. The tempo and swing texts are taken without blanks around them;
 // the interval-mode text as it stands. Returns false and says why (one
 // sentence) when the text is not a bank this program can use: too few values,
-// a tempo, interval-mode or swing text longer than 64 characters (bytes), a
-// number that is not a whole decimal number within the Integer range, a tempo
-// below 1, a pan colour component outside 0..255, a length code outside 1..4,
-// or a velocity outside 0..100 in a step of rows 1..10. A swing level outside
-// 0..8 and an on/off value other than 0 or 1 are taken as they stand. On
-// failure `out` is left as it was.
+// a tempo, interval-mode or swing text longer than 64 bytes, a number that is
+// not a whole decimal number within the Integer range, a tempo below 1, a pan
+// colour component outside 0..255, or a velocity outside 0..100 in a step of
+// rows 1..10. A swing level outside 0..8, an on/off value other than 0 or 1
+// and a length code outside 1..4 are taken as they stand (a pattern with such
+// a code keeps the length shown before it). On failure `out` is left as it
+// was.
 bool ReadBank(std::string_view text, BankValues& out, std::string& why);
 
 }  // namespace bank

@@ -54,6 +54,8 @@ TEST(BankFormat, WrittenAndHandEditedTextsRead) {
   odd.swing = "12";
   odd.hit(3, 2, 4) = 2;
   odd.hit(2, 0, 6) = INT32_MIN;
+  for (auto [pattern, code] : {std::pair{5, 0}, {9, 5}, {30, 7}, {50, -3}})
+    odd.hit(pattern, 0, 0) = code;  // a length code no button gives
   ASSERT_TRUE(bank::ReadBank(bank::WriteBank(odd), out, why)) << why;
   EXPECT_EQ(out, odd);
   // The tempo and swing texts lose the blanks around them (a leading line
@@ -70,11 +72,16 @@ TEST(BankFormat, UnusableBanksAreRefusedWithAReason) {
     return filestest::WithValue(full, index, value);
   };
   const int cell = bank::ValueIndexOfCell(3, 2, 4);
+  std::string mode;
+  for (int i = 0; i < 22; ++i) mode += "\u6a21";
   const std::pair<std::string, std::string> cases[] = {
       {full.substr(0, full.size() - 2), "holds 36322 values"},  // last value gone
       {with(2, "slow"), "swing level \"slow\""},
       {with(22, "-1"), "pan colour of row 10"},
-      {with(bank::ValueIndexOfCell(50, 0, 0), "5"), "pattern 50 has the length code 5"},
+      // 22 characters of three bytes each; a quote is cut before a character
+      // that would not fit whole.
+      {with(1, mode), "\"\u6a21\u6a21\u6a21\u6a21\u6a21\u6a21...\" is longer than 64 bytes."},
+      {with(2, "0123456789abcdefghi\u20ac"), "swing level \"0123456789abcdefghi...\" is not"},
       {with(cell + 1, "101"), "velocity of pattern 3, row 2, step 4 is 101"},
       {with(cell, "99999999999"), "is a whole number beyond -2147483648 to 2147483647"},
       // A text no label can show would only slow every repaint down.

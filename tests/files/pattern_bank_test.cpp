@@ -81,6 +81,34 @@ TEST_F(PatternBank, LoadedModeLengthAndPansShowInTheWindow) {
   EXPECT_TRUE(Messages().empty());
 }
 
+TEST_F(PatternBank, LengthCodesNoButtonGivesLoadAndKeepTheLengthShown) {
+  auto v = RandomBank(5);
+  v.hit(1, 0, 0) = 3;  // 24 steps
+  const int odd[] = {0, 5, 7, -3};
+  for (int i = 0; i < 4; ++i) v.hit(2 + i, 0, 0) = odd[i];
+  WriteText(dir / "odd", bank::WriteBank(v));
+  Load(dir / "odd");
+  EXPECT_TRUE(Messages().empty());
+  for (int i = 0; i < 4; ++i) {
+    fw::testing::TypeKey(w, ".");
+    EXPECT_EQ(std::tuple(w.Pattern, w.Meter, w.NumBeats, w.NumB().Text()),
+              std::tuple(2 + i, odd[i], 24, "6"));
+    EXPECT_TRUE(w.SRCell(10, 24).Visible() && !w.SRCell(10, 25).Visible()) << odd[i];
+  }
+  // One press of the length button gives 32 steps from any such code.
+  const fw::Canvas& length = w.Get<fw::Canvas>("Canvas10");
+  fw::testing::Click(w, length.Left() + 1, length.Top() + 1);
+  EXPECT_EQ(std::tuple(w.Hit(5, 0, 0), w.NumBeats, w.NumB().Text()), std::tuple(1, 32, "8"));
+  EXPECT_TRUE(w.SRCell(1, 32).Visible());
+  // The codes left alone travel through a save and a load as they were.
+  v.hit(5, 0, 0) = 1;
+  Save(dir / "again");
+  Load(dir / "again");
+  Save(dir / "third");
+  EXPECT_EQ(ReadText(dir / "third"), bank::WriteBank(v));
+  EXPECT_TRUE(Messages().empty());
+}
+
 TEST_F(PatternBank, RefusedFilesChangeNothingAndSayWhyOnce) {
   files::ApplyBank(w, RandomBank(11));
   w.Hit(1, 0, 0) = 2;

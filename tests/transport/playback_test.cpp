@@ -1,6 +1,7 @@
 // The playback loop as heard: which steps sound, in what order, and when a
 // change made between two steps is heard.
 #include <algorithm>
+#include <tuple>
 
 #include "platform/base/clock.h"
 #include "tests/transport/transport_window.h"
@@ -115,6 +116,23 @@ TEST_F(Playback, AShorterLengthStillSoundsTheDueStepThenStartsOver) {
   ExpectCounting(steps, 0, after, 1, 32);
   EXPECT_EQ(StepOf(MaskOf(steps[after])), next);
   ExpectCounting(steps, after + 1, steps.size(), 1, 20);
+}
+
+TEST_F(Playback, APatternWithALengthCodeNoButtonGivesPlaysAtTheLengthBefore) {
+  MarkedPattern(1, 4);  // 20 steps
+  MarkedPattern(2, 7);  // a code only a file brings
+  w.Meter = 4;
+  w.MeterDisplay();
+  ClickOn(w.Play());
+  ASSERT_TRUE(RunUntil([&] { return w.CurrentBeat >= 3; }, 2000));
+  Type(".");
+  fw::testing::ProcessEvents(1100);
+  ClickOn(w.Play());
+  EXPECT_EQ(std::tuple(w.Pattern, w.NumBeats), std::tuple(2, 20));
+  const Steps steps = Heard();
+  ASSERT_GE(steps.size(), 40u);
+  ExpectOneLoop(steps);
+  ExpectCounting(steps, 0, steps.size(), 1, 20);
 }
 
 TEST_F(Playback, AStopIsSeenByTheLoopWhichThenLeavesTheStepAtMinusOne) {
