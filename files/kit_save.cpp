@@ -34,21 +34,28 @@ bool RowNamesFitAKitFile(const Window1& w) {
   return true;
 }
 
-// Whether every row's sound file can be read, and no two rows hold different
-// files of one name: a kit folder holds one file of a name, so the second
-// copy would silently take the place of the first.
+// Whether the rows' sound files can lie side by side in one kit folder with
+// the kit file: no two rows hold different files of one name, and no sound
+// is named like the kit file, since in either case one copy would take the
+// place of the other. A sound that can't be read is not copied (the write
+// reports it), so it takes no name in the folder.
 bool SoundsFitOneFolder(const Window1& w) {
+  const std::string kitFileName = w.KitName1().Text() + ".trk";
   for (int row = 1; row <= 10; ++row) {
     const auto& item = w.SoundItem(row);
     if (!item) continue;
-    if (!item->ReadableFile()) {
-      fw::MsgBox("The kit can't be saved: the sound file of row " + fw::Str(row) + ", \"" +
-                 item->Name() + "\", is missing or can't be read.");
+    if (item->Name() == kitFileName) {
+      fw::MsgBox("The kit can't be saved: the sound of row " + fw::Str(row) + ", \"" +
+                 item->Name() +
+                 "\", has the name of the kit file, which would take its place. Give the kit "
+                 "another name.");
       return false;
     }
+    if (!item->ReadableFile()) continue;
     for (int later = row + 1; later <= 10; ++later) {
       const auto& other = w.SoundItem(later);
-      if (other && other->Name() == item->Name() && !other->SameFileAs(*item)) {
+      if (other && other->Name() == item->Name() && !other->SameFileAs(*item) &&
+          other->ReadableFile()) {
         fw::MsgBox("The kit can't be saved: rows " + fw::Str(row) + " and " + fw::Str(later) +
                    " hold different sound files named \"" + item->Name() +
                    "\", and a kit folder can hold only one file of a name.");
@@ -60,14 +67,20 @@ bool SoundsFitOneFolder(const Window1& w) {
 }
 
 // Copies the rows' sounds into the folder and writes the kit file beside
-// them, all put in place at once; the reason when any of it fails.
-std::string WriteKitFiles(Window1& w, const fw::FolderItem& folder) {
+// them, all put in place at once; the reason when any of it fails. A sound
+// file that is missing or can't be read is left out, named in `notCopied`;
+// the kit file still names it, and a file of that name already in the folder
+// stays as it is.
+std::string WriteKitFiles(Window1& w, const fw::FolderItem& folder,
+                          std::vector<std::string>& notCopied) {
   fw::WriteBatch batch;
   // A name met again is the same file (SoundsFitOneFolder): one copy serves.
   std::vector<std::string> copied;
   for (int row = 1; row <= 10; ++row) {
     const auto& item = w.SoundItem(row);
-    if (item && std::find(copied.begin(), copied.end(), item->Name()) == copied.end()) {
+    if (item && !item->ReadableFile()) {
+      notCopied.push_back("row " + fw::Str(row) + ", \"" + item->Name() + "\"");
+    } else if (item && std::find(copied.begin(), copied.end(), item->Name()) == copied.end()) {
       auto copy = folder.Child(item->Name());
       if (!copy || !batch.AddCopy(*item, *copy)) {
         return "the sound of row " + fw::Str(row) + ", \"" + item->Name() +
@@ -122,8 +135,19 @@ bool WriteKitFolder(Window1& w, const fw::FolderItem& folder) {
     fw::MsgBox("The kit folder \"" + name + "\" could not be created: " + folder.LastError() + ".");
     return false;
   }
-  const std::string why = WriteKitFiles(w, folder);
-  if (why.empty()) return true;
+  std::vector<std::string> notCopied;
+  const std::string why = WriteKitFiles(w, folder, notCopied);
+  if (why.empty()) {
+    if (!notCopied.empty()) {
+      std::string rows;
+      for (const std::string& r : notCopied) rows += (rows.empty() ? "" : "; ") + r;
+      fw::MsgBox("The kit \"" + name +
+                 "\" was saved, but these sounds are missing or can't be read, so they could "
+                 "not be copied into it: " +
+                 rows + ".");
+    }
+    return true;
+  }
   // What this save made goes again; a kit folder it was replacing stays.
   if (isNew) folder.Delete();
   fw::MsgBox("The kit \"" + name + "\" could not be saved: " + why);
@@ -144,7 +168,7 @@ bool Window1::KitSave_MouseDown(fw::Control&, int, int) {
   auto folder = files::CheckedKitFolder(*this, *parent);
   if (!folder) return false;
   if (folder->Exists()) {
-    wSaveReplace::Instance().Show();
+    wSaveReplace::AskAbout(folder);
     return false;
   }
   files::WriteKitFolder(*this, *folder);

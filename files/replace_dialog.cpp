@@ -10,6 +10,12 @@ wSaveReplace& wSaveReplace::Instance() {
   return fw::ImplicitInstance<wSaveReplace>("wSaveReplace");
 }
 
+void wSaveReplace::AskAbout(fw::FolderItemRef folder) {
+  wSaveReplace& dialog = Instance();
+  dialog.askedAbout_ = std::move(folder);
+  dialog.Show();
+}
+
 void wSaveReplace::Layout() { fw::ApplyRecord(*this, kSaveReplaceRecord); }
 
 void wSaveReplace::CreateControls() {
@@ -30,10 +36,18 @@ void wSaveReplace::CreateControls() {
 void wSaveReplace::PushButton1_Action() {
   Window1& main = Window1::Instance();
   // Kept here: a message box during the write lets other code run. Checked
-  // again: the rows may have changed while the question was open.
-  if (fw::FolderItemRef saveTo = main.SaveTo)
-    if (fw::FolderItemRef folder = files::CheckedKitFolder(main, *saveTo))
-      files::WriteKitFolder(main, *folder);
+  // again: the rows and the kit name may have changed while the question was
+  // open.
+  fw::FolderItemRef saveTo = main.SaveTo;
+  fw::FolderItemRef folder = saveTo ? files::CheckedKitFolder(main, *saveTo) : nullptr;
+  if (folder && folder->Exists() && !(askedAbout_ && folder->SameFileAs(*askedAbout_))) {
+    // The name now leads to another kit that exists (typed or loaded while
+    // the question was open): that kit is asked about before it is replaced.
+    Close();
+    AskAbout(folder);
+    return;
+  }
+  if (folder) files::WriteKitFolder(main, *folder);
   Close();
 }
 

@@ -169,9 +169,11 @@ size_t FolderItem::MaxNameBytes() const {
 bool FolderItem::CreateAsFolder() const {
   std::error_code ec;
   fs::create_directory(path_, ec);
-  std::error_code statError;  // says more than mkdir's "exists" for a link loop
+  std::error_code statError;
   if (fs::is_directory(path_, statError)) return true;
-  if (statError) ec = statError;
+  // mkdir's own reason stands; only where it found something in the way does
+  // a look at that say more (a link that loops).
+  if (statError && (!ec || ec == std::errc::file_exists)) ec = statError;
   lastError_ =
       !ec || ec == std::errc::file_exists ? "a file of that name is in the way" : ec.message();
   return false;

@@ -1,4 +1,9 @@
 // Kit save, the replace dialog, new kit and the kit-name field.
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <system_error>
+
 #include "app/assets.h"
 #include "files/replace_dialog.h"
 #include "tests/files/files_fixture.h"
@@ -92,6 +97,78 @@ TEST_F(KitSave, AnExistingKitFolderIsAskedAboutAndChangedOnlyByYes) {
   EXPECT_EQ(ReadText(kit / "old.wav"), oldSound);
 }
 
+TEST_F(KitSave, YesAsksAgainWhenTheNameNowLeadsToAnotherExistingKit) {
+  for (const char* kit : {"Drums", "Other"}) {
+    fs::create_directories(dir / kit);
+    WriteText(dir / kit / (std::string(kit) + ".trk"),
+              "Empty*Empty*Empty*Empty*Empty*Empty*Empty*Empty*Empty*Empty*");
+  }
+  SetRow(1, dir / "src" / "kick.wav");
+  w.KitName1().SetText("Drums");
+  Save(dir);
+  w.KitName1().SetText("Other");  // typed while the question is open
+  Press("PushButton1");
+  EXPECT_TRUE(Dialog()) << "asked again, about the other kit";
+  EXPECT_EQ(Listing(dir / "Other"), Names{"Other.trk"});
+  Press("PushButton1");
+  EXPECT_FALSE(Dialog());
+  EXPECT_EQ(Listing(dir / "Other"), (Names{"Other.trk", "kick.wav"}));
+
+  // A kit loaded while the question is open names its own folder.
+  Save(dir);
+  Answer((dir / "Drums" / "Drums.trk").string());
+  w.KitLoad_MouseDown(w.Get<fw::Canvas>("KitLoad"), 1, 1);
+  SetRow(2, dir / "src" / "clap.wav");
+  Press("PushButton1");
+  EXPECT_TRUE(Dialog());
+  EXPECT_EQ(Listing(dir / "Drums"), Names{"Drums.trk"});
+  // A name that leads to no kit yet is written at once, as a new folder.
+  w.KitName1().SetText("Fresh");
+  Press("PushButton1");
+  EXPECT_FALSE(Dialog());
+  EXPECT_EQ(Listing(dir / "Fresh"), (Names{"Fresh.trk", "clap.wav"}));
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(KitSave, ASoundGoneSinceTheKitWasLoadedIsNamedAndTheRestIsSaved) {
+  const fs::path src = dir / "Src";
+  fs::create_directories(src);
+  WriteWav(src / "kick.wav", 300);
+  WriteWav(src / "snare.wav", 350);
+  WriteWav(src / "hat.wav", 400);
+  const std::string kitText =
+      "kick.wav*Empty*snare.wav*Empty*hat.wav*Empty*Empty*Empty*Empty*Empty*";
+  WriteText(src / "Src.trk", kitText);
+  Answer((src / "Src.trk").string());
+  w.KitLoad_MouseDown(w.Get<fw::Canvas>("KitLoad"), 1, 1);
+  ASSERT_TRUE(Messages().empty());
+  fs::remove(src / "snare.wav");
+
+  // Saved as a new kit, and by "Yes" over an existing one whose own snare stays.
+  fs::create_directories(dir / "Old");
+  WriteText(dir / "Old" / "snare.wav", "an older snare");
+  for (const std::string name : {"New", "Old"}) {
+    w.KitName1().SetText(name);
+    Save(dir);
+    if (Dialog()) Press("PushButton1");
+    EXPECT_TRUE(OneMessage("The kit \"" + name + "\" was saved, but these sounds are missing",
+                           "copied into it: row 3, \"snare.wav\"."));
+    EXPECT_EQ(ReadText(dir / name / (name + ".trk")), kitText);
+    for (const char* sound : {"kick.wav", "hat.wav"})
+      EXPECT_TRUE(ReadText(dir / name / sound) == ReadText(src / sound)) << name << sound;
+  }
+  EXPECT_EQ(Listing(dir / "New"), (Names{"New.trk", "hat.wav", "kick.wav"}));
+  EXPECT_EQ(ReadText(dir / "Old" / "snare.wav"), "an older snare");
+
+  // Loaded again, only the row of the missing sound is emptied.
+  Answer((dir / "New" / "New.trk").string());
+  w.KitLoad_MouseDown(w.Get<fw::Canvas>("KitLoad"), 1, 1);
+  EXPECT_TRUE(OneMessage("I can't find snare.wav!"));
+  ExpectEmpty(3);
+  EXPECT_EQ(w.SoundItem(5)->Path(), dir / "New" / "hat.wav");
+  EXPECT_EQ(w.SoundItem(1)->Path(), dir / "New" / "kick.wav");
+}
+
 TEST_F(KitSave, AKitNameThatIsNotUtf8IsSavedUnderItsOwnBytes) {
   // Loaded from "Caf\xE9.trk" and saved back: the same kit folder, so asked first.
   const fs::path kit = dir / "Caf\xE9";
@@ -109,6 +186,7 @@ TEST_F(KitSave, RefusedSavesSayWhyAndWriteNothing) {
   fs::create_directories(dir / "other");
   WriteWav(dir / "other" / "kick.wav", 500);
   WriteWav(dir / "src" / "hat*open.wav");
+  WriteWav(dir / "src" / "Drums.trk");
   fs::create_symlink("Loop", dir / "Loop");
   const struct {
     std::string kit;
@@ -120,7 +198,8 @@ TEST_F(KitSave, RefusedSavesSayWhyAndWriteNothing) {
       {std::string(252, 'k'), 0, "", "The kit name is too long"},
       {"Loop", 0, "", "The kit folder \"Loop\" could not be created"},
       {"Star", 4, "src/hat*open.wav", "The kit can't be saved: the sound of row 4, \"hat*open"},
-      {"Lost", 3, "vanished.wav", "The kit can't be saved: the sound file of row 3"},
+      {"Drums", 3, "src/Drums.trk",
+       "The kit can't be saved: the sound of row 3, \"Drums.trk\", has the name of the kit file"},
       {"Twins", 7, "other/kick.wav",
        "The kit can't be saved: rows 1 and 7 hold different sound files named \"kick.wav\""},
   };
@@ -137,6 +216,13 @@ TEST_F(KitSave, RefusedSavesSayWhyAndWriteNothing) {
 }
 
 TEST_F(KitSave, AFailedWriteLeavesNoNewFolderAndAReplacedOneAsItWas) {
+  // A folder where nothing may be made: the reason is the one mkdir gives.
+  ASSERT_NE(::mkdir("/sys/Untitled Kit", 0777), 0);
+  const std::string reason = std::generic_category().message(errno);
+  ASSERT_NE(errno, ENOENT);
+  Save("/sys");
+  EXPECT_TRUE(OneMessage("The kit folder \"Untitled Kit\" could not be created: " + reason));
+
   // A file where the kit folder should go: "Yes" cannot make the folder.
   WriteText(dir / "Untitled Kit", "a file");
   Save(dir);
