@@ -142,9 +142,8 @@ bool WriteKitFolder(Window1& w, const fw::FolderItem& folder) {
       std::string rows;
       for (const std::string& r : notCopied) rows += (rows.empty() ? "" : "; ") + r;
       fw::MsgBox("The kit \"" + name +
-                 "\" was saved, but these sounds are missing or can't be read, so they could "
-                 "not be copied into it: " +
-                 rows + ".");
+                 "\" was saved without these sounds, which are missing or can't be read: " + rows +
+                 ".");
     }
     return true;
   }

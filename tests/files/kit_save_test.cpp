@@ -151,8 +151,8 @@ TEST_F(KitSave, ASoundGoneSinceTheKitWasLoadedIsNamedAndTheRestIsSaved) {
     w.KitName1().SetText(name);
     Save(dir);
     if (Dialog()) Press("PushButton1");
-    EXPECT_TRUE(OneMessage("The kit \"" + name + "\" was saved, but these sounds are missing",
-                           "copied into it: row 3, \"snare.wav\"."));
+    EXPECT_TRUE(OneMessage("The kit \"" + name + "\" was saved without these sounds",
+                           "can't be read: row 3, \"snare.wav\"."));
     EXPECT_EQ(ReadText(dir / name / (name + ".trk")), kitText);
     for (const char* sound : {"kick.wav", "hat.wav"})
       EXPECT_TRUE(ReadText(dir / name / sound) == ReadText(src / sound)) << name << sound;
