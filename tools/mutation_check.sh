@@ -40,6 +40,14 @@ MUTANTS=(
   "nine-field kit|files/kit_format.cpp|s/if (i == 9) {/if (i >= 8) {/"
   "too-large bank|files/text_file.h|s/kMaxBankBytes = 16u << 20/kMaxBankBytes = size_t{16} << 30/"
   "half-written step|grid/step_cells.cpp|s/^  w.Hit(w.Pattern, row, step) = 1;/  w.Hit(w.Pattern, row, step) = 1;\n  fw::YieldToNextThread();/"
+  "repeat short of the last step|grid/step_cells.cpp|s/j <= w.NumBeats/j < w.NumBeats/"
+  "pan colour 256|files/bank_format.cpp|s/number > 255)/number > 256)/"
+  "pan colour -1|files/bank_format.cpp|s/number < 0 /number < -1 /"
+  "newest voice dropped|platform/sound/mixer.cpp|s/\.order < voices_/.order > voices_/"
+  "paste before copy|grid/pattern_ops.cpp|s/if (OldPattern < 1) return;/if (OldPattern < 0) return;/"
+  "volume unheard|engine/play_loop.cpp|s/w_\.percentvolume \* w_\.SV(/w_.SV(/"
+  "velocity to step 31|files/bank_format.cpp|s/s >= 1 \&\& s <= 32)/s >= 1 \&\& s <= 31)/"
+  "velocity to pattern 49|files/bank_format.cpp|s/for (int p = 1; p <= kPatterns; ++p)/for (int p = 1; p < kPatterns; ++p)/"
 )
 
 survivors=0

@@ -98,4 +98,27 @@ TEST(BankFormat, UnusableBanksAreRefusedWithAReason) {
   }
 }
 
+TEST(BankFormat, EveryPanColourAndStepVelocityIsCheckedToTheLast) {
+  const std::string full = bank::WriteBank(StartupBank());
+  const BankValues before = RandomBank(5);
+  auto expectRefused = [&](int index, const std::string& value, const std::string& reason) {
+    BankValues out = before;
+    std::string why;
+    EXPECT_FALSE(bank::ReadBank(filestest::WithValue(full, index, value), out, why)) << reason;
+    EXPECT_NE(why.find(reason), std::string::npos) << "reason: " << why;
+    EXPECT_EQ(out, before) << reason;
+  };
+  for (int index = 3; index < 23; ++index)
+    for (const std::string value : {"256", "-1"})
+      expectRefused(index, value,
+                    "pan colour of row " + std::to_string((index - 1) / 2) + " holds \"" + value);
+  const int cells[][3] = {{1, 1, 1}, {1, 10, 32}, {50, 10, 32}};  // pattern, row, step
+  for (const auto& c : cells)
+    for (const std::string value : {"101", "-1"})
+      expectRefused(bank::ValueIndexOfCell(c[0], c[1], c[2]) + 1, value,
+                    "velocity of pattern " + std::to_string(c[0]) + ", row " +
+                        std::to_string(c[1]) + ", step " + std::to_string(c[2]) + " is " + value +
+                        ",");
+}
+
 }  // namespace

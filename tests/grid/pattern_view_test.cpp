@@ -154,4 +154,18 @@ TEST_F(PatternView, PasteCarriesStepsAndLengthAcrossPatterns) {
   EXPECT_EQ(std::pair(w.Hit(3, 1, 4), w.Hit(3, 1, 2)), std::pair(0, 1));
 }
 
+TEST_F(PatternView, PasteBeforeAnyCopyChangesNothing) {
+  Show(4, 3);
+  ClickCell(1, 2);
+  ClickCell(6, 9, true);
+  Type("v");
+  EXPECT_EQ(std::tuple(w.Hit(4, 0, 0), w.Meter, w.NumBeats, w.NumB().Text()),
+            std::tuple(3, 3, 24, "6"));
+  EXPECT_EQ(std::tuple(w.Hit(4, 1, 2), w.SV(4, 1, 2), w.Hit(4, 6, 9), w.SV(4, 6, 9)),
+            std::tuple(1, 100, 1, 50));
+  EXPECT_EQ(Line(124, kYellow) + " " + Line(64, 0x808000) + " " + Line(0, kTail),
+            "16..30 128..142 384..511");
+  EXPECT_EQ(std::pair(Face(1, 2), Face(6, 9)), std::pair(bluebuttonon(), twothirdsvolume()));
+}
+
 }  // namespace

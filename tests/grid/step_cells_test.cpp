@@ -102,6 +102,21 @@ TEST_F(StepCells, NoteRepeatSetsTheStepSixteenToTheRightToo) {
   EXPECT_EQ(std::pair(w.NoteRepeat, w.StaticText33().Text()), std::pair(false, std::string("Off")));
 }
 
+// The last target may be the pattern's last step: at 32 steps and at 20.
+TEST_F(StepCells, NoteRepeatReachesThePatternsLastStep) {
+  ClickOn(Named("Canvas15"));
+  ClickCell(2, 16);
+  EXPECT_EQ(std::tuple(w.SV(1, 2, 16), w.SV(1, 2, 32), Face(2, 32)),
+            std::tuple(100, 100, bluebuttonon()));
+  EXPECT_EQ(Line(112, kYellow), "240..254,496..510");
+  for (int i = 0; i < 3; ++i) ClickOn(Named("Canvas10"));
+  ASSERT_EQ(w.NumBeats, 20);
+  ClickCell(6, 4);
+  EXPECT_EQ(std::tuple(w.SV(1, 6, 4), w.SV(1, 6, 20), Face(6, 20)),
+            std::tuple(100, 100, bluebuttonon()));
+  EXPECT_EQ(Line(64, kYellow), "48..62,304..318");
+}
+
 // The playback thread may run wherever a click yields (between note-repeat
 // targets); it must never find a step whose Hit and SV disagree.
 TEST_F(StepCells, AnotherThreadNeverSeesAHalfWrittenStep) {

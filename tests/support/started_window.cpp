@@ -62,6 +62,7 @@ void StartedTest::SetUp() {
     w.Hit(p, 0, 0) = 1;
   }
   w.Pattern = w.Meter = 1;
+  w.OldPattern = 0;  // nothing copied yet
   w.StaticText20().SetText("1");
   w.ClearDisplay();
   w.MeterDisplay();

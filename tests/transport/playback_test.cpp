@@ -97,6 +97,32 @@ TEST_F(Playback, APatternChangeIsHeardFromTheNextStepWithoutRestarting) {
     EXPECT_EQ(ContentOf(MaskOf(steps[i])), i < after ? 1 : 2) << "heard step " << i;
 }
 
+// Row 2 plays every step at velocity 50: at the main volume's gain it sounds
+// as row 1 at full velocity would, whatever the volume.
+TEST_F(Playback, AVolumeChangeIsHeardFromTheNextStepTimesTheVelocity) {
+  for (int s = 1; s <= 32; ++s) {
+    w.Hit(1, 2, s) = 1;
+    w.SV(1, 2, s) = 50;
+  }
+  ClickOn(w.Play());
+  ASSERT_TRUE(RunUntil([&] { return w.CurrentBeat >= 4 && w.CurrentBeat <= 28; }, 2000));
+  const int next = w.CurrentBeat;
+  const double at = ChangeBetweenSteps([&] { DragKnobTo(130); });
+  ASSERT_EQ(w.MainVolume, 40);
+  fw::testing::ProcessEvents(150);
+  ClickOn(w.Play());
+  const Steps steps = Heard();
+  const size_t after = FirstAfter(steps, at);
+  ASSERT_GE(after, 3u);
+  ASSERT_GE(steps.size() - after, 3u);
+  for (size_t i = 0; i < steps.size(); ++i) {
+    const int mask = MaskOf(steps[i], i < after ? 1.0 : 0.4);
+    ASSERT_NE(mask, -1) << "heard step " << i << " level " << steps[i].level;
+    EXPECT_EQ(ContentOf(mask), 1) << "heard step " << i;
+  }
+  EXPECT_EQ(StepOf(MaskOf(steps[after], 0.4)), next);
+}
+
 TEST_F(Playback, AShorterLengthStillSoundsTheDueStepThenStartsOver) {
   ClickOn(w.Play());
   ASSERT_TRUE(RunUntil([&] { return w.CurrentBeat >= 22; }, 2000));

@@ -29,10 +29,11 @@ struct HeardStep {
   double level = 0;
 };
 
-// The rows of a heard step as a mask (bit r-1 for row r); -1 when the level is no sum of whole row
-// levels (two loops sounding one step, say) or the every-step row is missing.
-inline int MaskOf(const HeardStep& step) {
-  const double units = step.level * 1024.0;
+// The rows of a heard step as a mask (bit r-1 for row r), given the gain all
+// of its sounds played at; -1 when the level is no sum of whole row levels
+// (two loops sounding one step, say) or the every-step row is missing.
+inline int MaskOf(const HeardStep& step, double gain = 1.0) {
+  const double units = step.level / gain * 1024.0;
   const long mask = std::lround(units);
   return std::abs(units - mask) > 0.05 || mask < 512 || mask > 1023 ? -1 : int(mask);
 }

@@ -103,6 +103,28 @@ TEST(Mixer, ManyVoicesAddUpAndAreClipped) {
   EXPECT_FLOAT_EQ(out[2 * 60], 0.003f);  // heard unclipped after the loud ones end
 }
 
+// Voice i sounds at level 2^i / 1024, so the mix of a frame names the voices
+// heard in it. The pool's slots are reused out of starting order once a voice
+// ends, so the oldest voice need not stand first.
+TEST(Mixer, AFullPoolDropsTheOldestVoice) {
+  fw::Mixer m(kRate, 4);
+  auto start = [&m](int voice, int64_t frames = 4096) {
+    const float level = std::ldexp(1.0f, voice) / 1024;
+    m.Start(Constant(frames, level, level), uint64_t(voice), 1e6, 1, 1);
+  };
+  auto heard = [&m](int64_t from) { return std::lround(Render(m, 256, 256, from)[0] * 1024); };
+  start(0, 100);
+  for (int voice : {1, 2, 3}) start(voice);
+  EXPECT_EQ(heard(0), 0b1111);
+  start(4);  // voice 0 has ended: its place is free
+  EXPECT_EQ(heard(256), 0b11110);
+  start(5);
+  EXPECT_EQ(heard(512), 0b111100);
+  start(6);
+  EXPECT_EQ(heard(768), 0b1111000);
+  EXPECT_EQ(m.ActiveVoices(), 4);
+}
+
 TEST(Mixer, StopEndsOnlyThatOwnersVoicesWithAShortFade) {
   fw::Mixer m(kRate);
   auto d = Constant(48000, 0.5f, 0.5f);
