@@ -5,8 +5,11 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 BUILD=${1:-build-mutants}
-cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null || exit 1
+# ccache makes the rebuild after each fault quick; without it the script works,
+# only slower.
+LAUNCHER=()
+command -v ccache >/dev/null && LAUNCHER=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${LAUNCHER[@]}" >/dev/null || exit 1
 
 # name | file | sed script
 MUTANTS=(
