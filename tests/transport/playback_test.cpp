@@ -1,6 +1,7 @@
 // The playback loop as heard: which steps sound, in what order, and when a
 // change made between two steps is heard.
 #include <algorithm>
+#include <functional>
 #include <tuple>
 
 #include "platform/base/clock.h"
@@ -50,6 +51,27 @@ class Playback : public transporttest::TransportWindow {
                      [at](const HeardStep& s) { return s.playMicros > at; }) -
         steps.begin());
   }
+  // What one run heard around a change: the steps, the index of the first
+  // step after the change, and the step the loop was about to play then.
+  struct Run {
+    Steps steps;
+    size_t after = 0;
+    int next = 0;
+  };
+  // Plays; once the loop has reached step `from`, makes `change` between two
+  // steps, plays on for `ms` and stops.
+  Run PlayAroundAChange(int from, const std::function<void()>& change, int ms) {
+    Run run;
+    ClickOn(w.Play());
+    EXPECT_TRUE(RunUntil([&] { return w.CurrentBeat >= from; }, 2000));
+    run.next = w.CurrentBeat;
+    const double at = ChangeBetweenSteps(change);
+    fw::testing::ProcessEvents(ms);
+    ClickOn(w.Play());
+    run.steps = Heard();
+    run.after = FirstAfter(run.steps, at);
+    return run;
+  }
 };
 
 TEST_F(Playback, SoundsTheStepsThatAreOnAndWrapsAtTheLength) {
@@ -79,15 +101,9 @@ TEST_F(Playback, APatternChangeIsHeardFromTheNextStepWithoutRestarting) {
     w.Hit(1, 1, s) = w.Hit(2, 2, s) = 1;
     w.SV(1, 1, s) = w.SV(2, 2, s) = 100;
   }
-  ClickOn(w.Play());
-  ASSERT_TRUE(RunUntil([&] { return w.CurrentBeat >= 6; }, 2000));
-  const int next = w.CurrentBeat;
-  const double at = ChangeBetweenSteps([&] { Type("."); });
+  const auto [steps, after, next] = PlayAroundAChange(
+      6, [&] { Type("."); }, 200);
   EXPECT_EQ(w.Pattern, 2);
-  fw::testing::ProcessEvents(200);
-  ClickOn(w.Play());
-  const Steps steps = Heard();
-  const size_t after = FirstAfter(steps, at);
   ASSERT_GE(after, 4u);
   ASSERT_GE(steps.size() - after, 4u);
   ExpectOneLoop(steps);
@@ -104,15 +120,9 @@ TEST_F(Playback, AVolumeChangeIsHeardFromTheNextStepTimesTheVelocity) {
     w.Hit(1, 2, s) = 1;
     w.SV(1, 2, s) = 50;
   }
-  ClickOn(w.Play());
-  ASSERT_TRUE(RunUntil([&] { return w.CurrentBeat >= 4 && w.CurrentBeat <= 28; }, 2000));
-  const int next = w.CurrentBeat;
-  const double at = ChangeBetweenSteps([&] { DragKnobTo(130); });
+  const auto [steps, after, next] = PlayAroundAChange(
+      4, [&] { DragKnobTo(130); }, 150);
   ASSERT_EQ(w.MainVolume, 40);
-  fw::testing::ProcessEvents(150);
-  ClickOn(w.Play());
-  const Steps steps = Heard();
-  const size_t after = FirstAfter(steps, at);
   ASSERT_GE(after, 3u);
   ASSERT_GE(steps.size() - after, 3u);
   for (size_t i = 0; i < steps.size(); ++i) {
@@ -124,19 +134,15 @@ TEST_F(Playback, AVolumeChangeIsHeardFromTheNextStepTimesTheVelocity) {
 }
 
 TEST_F(Playback, AShorterLengthStillSoundsTheDueStepThenStartsOver) {
-  ClickOn(w.Play());
-  ASSERT_TRUE(RunUntil([&] { return w.CurrentBeat >= 22; }, 2000));
-  const int next = w.CurrentBeat;
-  const double at = ChangeBetweenSteps([&] {
-    // Straight into the document: the length button redraws the pattern,
-    // which lets the loop run in between, so it could not be one change.
-    w.Hit(1, 0, 0) = w.Meter = 4;
-    w.NumBeats = 20;
-  });
-  fw::testing::ProcessEvents(200);
-  ClickOn(w.Play());
-  const Steps steps = Heard();
-  const size_t after = FirstAfter(steps, at);
+  // Straight into the document: the length button redraws the pattern,
+  // which lets the loop run in between, so it could not be one change.
+  const auto [steps, after, next] = PlayAroundAChange(
+      22,
+      [&] {
+        w.Hit(1, 0, 0) = w.Meter = 4;
+        w.NumBeats = 20;
+      },
+      200);
   ASSERT_GE(steps.size() - after, 3u);
   ExpectOneLoop(steps);
   ExpectCounting(steps, 0, after, 1, 32);
