@@ -37,12 +37,10 @@ void CheckBank(std::string_view text) {
   }
   Check(fw::ToInteger(fw::Val(v.tempo)) >= 1);
   for (const auto& c : v.colors) Check(c[0] >= 0 && c[0] <= 255 && c[1] >= 0 && c[1] <= 255);
-  for (int p = 1; p <= bank::kPatterns; ++p) {
+  // Any step value and any length code load; a velocity becomes a volume.
+  for (int p = 1; p <= bank::kPatterns; ++p)
     for (int r = 1; r <= 10; ++r)
-      for (int s = 1; s <= 32; ++s)
-        Check(v.velocity(p, r, s) >= 0 &&
-              v.velocity(p, r, s) <= 100);  // any step value and length code load
-  }
+      for (int s = 1; s <= 32; ++s) Check(v.velocity(p, r, s) >= 0 && v.velocity(p, r, s) <= 100);
   // The texts are kept as they stand; one holding "*" cannot travel, so the
   // round trip is checked only where the format can carry the values.
   if (v.tempo.find('*') == std::string::npos && v.mode.find('*') == std::string::npos &&
