@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <random>
 #include <string>
@@ -19,6 +21,7 @@
 #include "engine/window1.h"
 #include "platform/base/clock.h"
 #include "platform/base/files.h"
+#include "platform/base/numbers.h"
 #include "platform/base/thread.h"
 #include "platform/sound/audio_output.h"
 #include "platform/ui/testing.h"
@@ -43,9 +46,11 @@ class RandomUser {
  public:
   RandomUser(unsigned seed, const fs::path& scratch) : rng_(seed) {
     const fs::path app = fw::ApplicationFolder()->Path(), kit = app / "TKTRKits" / "Default Kit";
-    for (const fs::path& p : {kit / "Default Kit.trk", kit / "Kick.wav", kit / "Snare.wav",
-                              app / "Patterns" / "My Pattern", scratch / "bank",
-                              scratch / "picture.png", scratch / "missing", scratch})
+    WriteOddLengths(app / "Patterns" / "My Pattern", scratch / "odd lengths");
+    for (const fs::path& p :
+         {kit / "Default Kit.trk", kit / "Kick.wav", kit / "Snare.wav",
+          app / "Patterns" / "My Pattern", scratch / "odd lengths", scratch / "bank",
+          scratch / "picture.png", scratch / "missing", scratch})
       opens_.push_back(p.string());
     t::SetURLOpener([](const std::string&) {});  // the About window's link
     t::SetDialogAnswerer([this, scratch](t::DialogKind kind, const std::string&) {
@@ -77,6 +82,18 @@ class RandomUser {
   int withoutBaton = 0;
 
  private:
+  // The default bank with length codes no button gives in its first patterns.
+  static void WriteOddLengths(const fs::path& from, const fs::path& to) {
+    std::ifstream in(from, std::ios::binary);
+    std::vector<std::string> values = fw::Split(
+        std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()), "*");
+    const char* codes[] = {"0", "5", "-3", "2147483647", "-2147483648"};
+    for (int p = 0; p < 5; ++p)
+      if (const size_t at = 23 + 2 * 363 * static_cast<size_t>(p); at < values.size())
+        values[at] = codes[p];
+    std::ofstream out(to, std::ios::binary);
+    for (size_t i = 0; i + 1 < values.size(); ++i) out << values[i] << '*';
+  }
   bool Chance(double p) { return std::uniform_real_distribution<double>(0, 1)(rng_) < p; }
   size_t Pick(size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(rng_); }
   int Pick(int from, int to) { return from + static_cast<int>(Pick(size_t(to - from + 1))); }
