@@ -153,6 +153,11 @@ void FilesTest::Answer(const std::string& path) {
   });
 }
 
+void FilesTest::LoadKit(const fs::path& kitFile) {
+  Answer(kitFile.string());
+  w.KitLoad_MouseDown(w.Get<fw::Canvas>("KitLoad"), 1, 1);
+}
+
 ::testing::AssertionResult FilesTest::OneMessage(const std::string& start,
                                                  const std::string& part) {
   const std::vector<std::string> m = Messages();

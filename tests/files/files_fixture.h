@@ -37,6 +37,8 @@ class FilesTest : public ::testing::Test {
   void TearDown() override;
   // The next dialog answers with this path ("" = cancel), later ones cancel.
   void Answer(const std::string& path);
+  // A press of the kit load button, answered with this kit file.
+  void LoadKit(const fs::path& kitFile);
   const std::vector<std::string>& Messages() const { return fw::testing::Messages(); }
   // Whether exactly one message was shown since the last call, beginning with
   // `start` and holding `part`; forgets the messages.

@@ -10,10 +10,6 @@ constexpr fw::Color kNamedColor = 0xB4686E;
 
 class KitLoad : public FilesTest {
  protected:
-  void Load(const fs::path& kitFile) {
-    Answer(kitFile.string());
-    w.KitLoad_MouseDown(w.Get<fw::Canvas>("KitLoad"), 1, 1);
-  }
   // A kit file in a folder not named after its kit, beside the named sounds.
   fs::path MakeKit(const std::string& fileName, const std::string& text,
                    std::initializer_list<const char*> sounds) {
@@ -28,9 +24,9 @@ TEST_F(KitLoad, LoadsNamesSoundsKitNameAndPansAndRefusesUnusableKitFiles) {
   w.lineColor(1, 0) = 255;  // row 1 panned right
   w.lineColor(1, 1) = 0;
   w.lineColor(2, 0) = w.lineColor(2, 1) = 200;  // row 2: no pan position
-  Load(MakeKit("Rock.trk",
-               "kick.wav*snare.wav*Empty*Empty*Empty*Empty*Empty*Empty*Empty*kick.wav*more*",
-               {"kick.wav", "snare.wav"}));
+  LoadKit(MakeKit("Rock.trk",
+                  "kick.wav*snare.wav*Empty*Empty*Empty*Empty*Empty*Empty*Empty*kick.wav*more*",
+                  {"kick.wav", "snare.wav"}));
   EXPECT_EQ(asked.at(0), (dir / "app" / "TKTRKits").string());
   EXPECT_TRUE(Messages().empty());
   EXPECT_EQ(w.KitName1().Text(), "Rock");
@@ -46,7 +42,7 @@ TEST_F(KitLoad, LoadsNamesSoundsKitNameAndPansAndRefusesUnusableKitFiles) {
 
   const auto sound = w.S(1);
   WriteText(dir / "Elsewhere" / "Short.trk", "kick.wav*Empty*Empty*");
-  Load(dir / "Elsewhere" / "Short.trk");
+  LoadKit(dir / "Elsewhere" / "Short.trk");
   EXPECT_TRUE(OneMessage("The kit file \"Short.trk\" can't be loaded: "));
   EXPECT_EQ(w.KitName1().Text() + " " + w.StaticText3(1).Text(), "Rock kick.wav");
   EXPECT_EQ(w.S(1), sound);
@@ -63,7 +59,7 @@ TEST_F(KitLoad, SoundsNotFoundInTheKitFolderAreReportedInRowOrderAndEmptied) {
       {"kick.wav"});
   WriteText(dir / "Elsewhere" / "notasound.wav", "this is text");
   testsupport::UnwrittenPipe pipe(dir / "Elsewhere" / "pipe.wav");
-  Load(file);
+  LoadKit(file);
   std::vector<std::string> expected;
   for (const char* name : {"gone.wav", "../outside.wav", "lost.aif", "/etc/passwd", "..",
                            "notasound.wav", "", "pipe.wav"})

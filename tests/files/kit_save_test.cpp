@@ -116,8 +116,7 @@ TEST_F(KitSave, YesAsksAgainWhenTheNameNowLeadsToAnotherExistingKit) {
 
   // A kit loaded while the question is open names its own folder.
   Save(dir);
-  Answer((dir / "Drums" / "Drums.trk").string());
-  w.KitLoad_MouseDown(w.Get<fw::Canvas>("KitLoad"), 1, 1);
+  LoadKit(dir / "Drums" / "Drums.trk");
   SetRow(2, dir / "src" / "clap.wav");
   Press("PushButton1");
   EXPECT_TRUE(Dialog());
@@ -139,8 +138,7 @@ TEST_F(KitSave, ASoundGoneSinceTheKitWasLoadedIsNamedAndTheRestIsSaved) {
   const std::string kitText =
       "kick.wav*Empty*snare.wav*Empty*hat.wav*Empty*Empty*Empty*Empty*Empty*";
   WriteText(src / "Src.trk", kitText);
-  Answer((src / "Src.trk").string());
-  w.KitLoad_MouseDown(w.Get<fw::Canvas>("KitLoad"), 1, 1);
+  LoadKit(src / "Src.trk");
   ASSERT_TRUE(Messages().empty());
   fs::remove(src / "snare.wav");
 
@@ -161,8 +159,7 @@ TEST_F(KitSave, ASoundGoneSinceTheKitWasLoadedIsNamedAndTheRestIsSaved) {
   EXPECT_EQ(ReadText(dir / "Old" / "snare.wav"), "an older snare");
 
   // Loaded again, only the row of the missing sound is emptied.
-  Answer((dir / "New" / "New.trk").string());
-  w.KitLoad_MouseDown(w.Get<fw::Canvas>("KitLoad"), 1, 1);
+  LoadKit(dir / "New" / "New.trk");
   EXPECT_TRUE(OneMessage("I can't find snare.wav!"));
   ExpectEmpty(3);
   EXPECT_EQ(w.SoundItem(5)->Path(), dir / "New" / "hat.wav");
@@ -174,8 +171,7 @@ TEST_F(KitSave, AKitNameThatIsNotUtf8IsSavedUnderItsOwnBytes) {
   const fs::path kit = dir / "Caf\xE9";
   fs::create_directories(kit);
   WriteText(kit / "Caf\xE9.trk", "Empty*Empty*Empty*Empty*Empty*Empty*Empty*Empty*Empty*Empty*");
-  Answer((kit / "Caf\xE9.trk").string());
-  w.KitLoad_MouseDown(w.Get<fw::Canvas>("KitLoad"), 1, 1);
+  LoadKit(kit / "Caf\xE9.trk");
   EXPECT_EQ(w.KitName1().Text(), "Caf\xE9");
   Save(dir);
   EXPECT_TRUE(Dialog());

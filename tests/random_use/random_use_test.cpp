@@ -19,6 +19,7 @@
 #include "app/app.h"
 #include "app/startup.h"
 #include "engine/window1.h"
+#include "files/bank_format.h"
 #include "platform/base/clock.h"
 #include "platform/base/files.h"
 #include "platform/base/numbers.h"
@@ -89,7 +90,8 @@ class RandomUser {
         std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()), "*");
     const char* codes[] = {"0", "5", "-3", "2147483647", "-2147483648"};
     for (int p = 0; p < 5; ++p)
-      if (const size_t at = 23 + 2 * 363 * static_cast<size_t>(p); at < values.size())
+      if (const auto at = static_cast<size_t>(bank::ValueIndexOfCell(p + 1, 0, 0));
+          at < values.size())
         values[at] = codes[p];
     std::ofstream out(to, std::ios::binary);
     for (size_t i = 0; i + 1 < values.size(); ++i) out << values[i] << '*';
